@@ -1,0 +1,9 @@
+#pragma once
+// Resource identifiers shared by the resource script and the code.
+
+#define IDI_NORVALE 128
+#define IDB_SCROLLBAR 129
+#define IDD_MAIN 102
+#define IDD_PAGE_CONTAINER 130
+#define IDD_PROFILE_LIST 144
+#define IDD_SPLASH 147

@@ -1,0 +1,1 @@
+// The production program reaches the mouse through SetupAPI and hid.dll.
