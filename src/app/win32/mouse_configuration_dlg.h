@@ -1,0 +1,28 @@
+#pragma once
+#include "ui/message_map.h"
+#include "ui/win32/dialog.h"
+
+namespace norvale {
+
+// The utility's one top-level window: a borderless skinned dialog.
+class CMouseConfigurationDlg : public ui::WithMessageMap<CMouseConfigurationDlg, ui::CDialog> {
+public:
+    CMouseConfigurationDlg();
+    ~CMouseConfigurationDlg() override;
+
+    static const ui::MessageMap<CMouseConfigurationDlg>& Map();
+    bool PreTranslateMessage(MSG& message) override;
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    std::intptr_t OnPaint(const ui::Message&);
+    std::intptr_t OnEraseBackground(const ui::Message&);
+    std::intptr_t OnQueryDragIcon(const ui::Message&);
+    std::intptr_t OnLeftButtonDown(const ui::Message&);
+
+    HICON icon_;
+};
+
+}  // namespace norvale

@@ -1,0 +1,69 @@
+import re
+import subprocess
+
+import pytest
+
+from wine_session import BUILD, ROOT, Display, Utility, WinePrefix
+
+SCREENSHOTS = BUILD / "e2e" / "screenshots"
+FAILURES = BUILD / "e2e" / "failures"
+
+
+@pytest.fixture(scope="session")
+def display():
+    d = Display()
+    yield d
+    d.close()
+
+
+@pytest.fixture(scope="session")
+def prefix(display):
+    return WinePrefix(BUILD / "e2e" / "prefix", display)
+
+
+def stage(folder, emulated=False):
+    args = [str(ROOT / "scripts" / "stage"), str(folder)] + (["--emulated"] if emulated else [])
+    subprocess.run(args, check=True)
+    return folder
+
+
+@pytest.fixture
+def staging(tmp_path):
+    """A fresh installation folder with the production Norvale.exe."""
+    return stage(tmp_path / "Norvale")
+
+
+@pytest.fixture
+def launch(prefix):
+    """Starts copies of the utility; ends every program of the prefix afterwards."""
+    started = []
+
+    def start(folder, extra_env=None):
+        utility = Utility(prefix, folder, extra_env)
+        started.append(utility)
+        return utility
+
+    yield start
+    prefix.kill_all()
+    for utility in started:
+        utility.close()
+
+
+@pytest.fixture
+def screenshot(display, request):
+    """Saves a screenshot of the whole display under build/e2e/screenshots."""
+    def take(name):
+        return display.screenshot(SCREENSHOTS / f"{name}.png")
+    return take
+
+
+@pytest.hookimpl(hookwrapper=True)
+def pytest_runtest_makereport(item, call):
+    outcome = yield
+    report = outcome.get_result()
+    if report.when == "call" and report.failed and "display" in item.fixturenames:
+        name = re.sub(r"[^A-Za-z0-9_.-]+", "_", item.nodeid)
+        try:
+            item.funcargs["display"].screenshot(FAILURES / f"{name}.png")
+        except Exception as error:  # a failed screenshot must not hide the test's own failure
+            report.sections.append(("screenshot", f"no screenshot: {error}"))
