@@ -1,0 +1,70 @@
+#include "skin/win32/page_canvas.h"
+
+#include <type_traits>
+
+#include "skin/win32/module_directory.h"
+
+namespace norvale {
+
+static_assert(text_format::kCenter == DT_CENTER && text_format::kRight == DT_RIGHT &&
+              text_format::kVerticalCenter == DT_VCENTER && text_format::kSingleLine == DT_SINGLELINE &&
+              text_format::kNoClip == DT_NOCLIP && text_format::kNoPrefix == DT_NOPREFIX &&
+              text_format::kEndEllipsis == DT_END_ELLIPSIS);
+
+namespace {
+
+void DrawText(HDC surface, const TextOp& op)
+{
+    RECT rect{op.rect.left, op.rect.top, op.rect.right, op.rect.bottom};
+    SetTextColor(surface, op.colour);
+    DrawTextW(surface, op.text.c_str(), static_cast<int>(op.text.size()), &rect, op.format);
+}
+
+}  // namespace
+
+bool PageCanvas::Load(std::wstring_view joinedBackgroundPath)
+{
+    bitmap_ = SkinBitmap::Decode(joinedBackgroundPath);
+    return static_cast<bool>(bitmap_);
+}
+
+void DrawPaintOps(HDC surface, const PaintList& list, HFONT font)
+{
+    ScopedSelection fontSelection(surface, font);
+    const int previousMode = SetBkMode(surface, TRANSPARENT);
+    const COLORREF previousColour = GetTextColor(surface);
+    for (const PaintOp& op : list.ops) {
+        std::visit(
+            [surface](const auto& item) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(item)>, ImageOp>) {
+                    DrawSkinImage(surface, SkinPath(item.skinName), item.x, item.y);
+                } else {
+                    DrawText(surface, item);
+                }
+            },
+            op);
+    }
+    SetTextColor(surface, previousColour);
+    SetBkMode(surface, previousMode);
+}
+
+void PaintSkinnedWindow(HWND window, const PageCanvas& canvas, const PaintList& list, HFONT font,
+                        std::optional<int> copyHeight)
+{
+    PAINTSTRUCT paint{};
+    HDC screen = BeginPaint(window, &paint);
+    RECT client{};
+    GetClientRect(window, &client);
+    MemorySurface memory(screen);
+    if (canvas && memory) {
+        memory.Select(canvas.Bitmap().Handle());
+        DrawSkinImage(memory.Get(), SkinPath(list.background), 0, 0);
+        DrawPaintOps(memory.Get(), list, font);
+        BitBlt(screen, 0, 0, client.right, copyHeight.value_or(client.bottom), memory.Get(), 0, 0, SRCCOPY);
+    } else {
+        FillRect(screen, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+    EndPaint(window, &paint);
+}
+
+}  // namespace norvale
