@@ -1,0 +1,14 @@
+#include "platform/native_path.h"
+
+namespace norvale {
+
+std::filesystem::path NativePath(const std::wstring& path)
+{
+    if constexpr (sizeof(wchar_t) == sizeof(char32_t)) {
+        return std::filesystem::path(std::u32string(path.begin(), path.end()));
+    } else {
+        return std::filesystem::path(path);
+    }
+}
+
+}  // namespace norvale

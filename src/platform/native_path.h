@@ -1,0 +1,12 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+namespace norvale {
+
+// The file-system path of a path the program keeps as wide text. Wide text
+// is UTF-16 on Windows and UTF-32 on other hosts, where the conversion must
+// not depend on the process locale.
+std::filesystem::path NativePath(const std::wstring& path);
+
+}  // namespace norvale
