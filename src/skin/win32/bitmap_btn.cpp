@@ -1,0 +1,175 @@
+#include "skin/win32/bitmap_btn.h"
+
+#include "skin/win32/bitmap_cut.h"
+#include "skin/win32/mouse_point.h"
+#include "skin/win32/ui_font_win32.h"
+
+namespace norvale {
+
+const ui::MessageMap<CBitmapBtn>& CBitmapBtn::Map()
+{
+    using M = ui::MessageMap<CBitmapBtn>;
+    static const M map{
+        M::On(WM_MOUSEMOVE, &CBitmapBtn::OnMouseMove),
+        M::On(WM_LBUTTONDOWN, &CBitmapBtn::OnLButtonDown),
+        M::On(WM_LBUTTONUP, &CBitmapBtn::OnLButtonUp),
+        M::On(WM_KILLFOCUS, &CBitmapBtn::OnKillFocus),
+        M::On(WM_CAPTURECHANGED, &CBitmapBtn::OnCaptureChanged),
+        M::On(WM_ERASEBKGND, &CBitmapBtn::OnEraseBackground),
+    };
+    return map;
+}
+
+bool CBitmapBtn::Create(const RECT& rect, ui::CWnd& parent, UINT id)
+{
+    if (!CreateControl(L"BUTTON", L"", WS_VISIBLE | BS_PUSHBUTTON, rect, parent, id)) return false;
+    BecomeOwnerDrawn();
+    return true;
+}
+
+bool CBitmapBtn::SubclassButton(HWND button)
+{
+    if (!SubclassWindow(button)) return false;
+    BecomeOwnerDrawn();
+    return true;
+}
+
+void CBitmapBtn::BecomeOwnerDrawn()
+{
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, (style & ~(BS_TYPEMASK | WS_TABSTOP)) | BS_OWNERDRAW);
+}
+
+void CBitmapBtn::SetStateBitmaps(int x0, int y0, int x1, int y1, HBITMAP normal, HBITMAP hover, HBITMAP pressed,
+                                 HBITMAP disabled)
+{
+    const ui::Rect area{x0, y0, x1, y1};
+    ReplaceWithCut(Handle(), normal, area, normal_);
+    ReplaceWithCut(Handle(), hover, area, hoverFace_);
+    ReplaceWithCut(Handle(), pressed, area, pressed_);
+    ReplaceWithCut(Handle(), disabled, area, disabled_);
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    SetWindowLongPtrW(Handle(), GWL_STYLE, style & ~(WS_BORDER | WS_TABSTOP));
+}
+
+void CBitmapBtn::ClearHover()
+{
+    if (!hover_.Lit()) return;
+    hover_.Clear();
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+std::optional<LRESULT> CBitmapBtn::OnReflected(UINT message, WPARAM, LPARAM lParam)
+{
+    if (message != WM_DRAWITEM) return std::nullopt;
+    Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    return TRUE;
+}
+
+void CBitmapBtn::Draw(const DRAWITEMSTRUCT& item) const
+{
+    const ButtonFace face = ChooseButtonFace((item.itemState & ODS_DISABLED) != 0,
+                                             (item.itemState & ODS_SELECTED) != 0, hover_.Lit());
+    const GdiObject<HBITMAP>* faces[] = {&normal_, &hoverFace_, &pressed_, &disabled_};
+    HBITMAP bitmap = faces[static_cast<int>(face)]->Get();
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    if (!caption_.empty()) {
+        DrawCaption(item.hDC, bitmap, client);
+        return;
+    }
+    MemorySurface source(item.hDC);
+    if (!bitmap || !source) return;
+    source.Select(bitmap);
+    BitBlt(item.hDC, 0, 0, client.right, client.bottom, source.Get(), 0, 0, SRCCOPY);
+}
+
+void CBitmapBtn::DrawCaption(HDC target, HBITMAP face, const RECT& client) const
+{
+    MemorySurface canvas(target);
+    GdiObject<HBITMAP> composed(CreateCompatibleBitmap(target, client.right, client.bottom));
+    if (!canvas || !composed) return;
+    canvas.Select(composed.Get());
+    if (face) {
+        MemorySurface source(target);
+        source.Select(face);
+        BitBlt(canvas.Get(), 0, 0, client.right, client.bottom, source.Get(), 0, 0, SRCCOPY);
+    }
+    SetBkMode(canvas.Get(), TRANSPARENT);
+    SetTextColor(canvas.Get(), kCaptionColour);
+    const GdiObject<HFONT> font = CreateUiFont(CaptionFont(fontFace_, fontHeight_));
+    {
+        ScopedSelection fontSelection(canvas.Get(), font.Get());
+        const ui::Rect area = CaptionRect({0, 0, client.right, client.bottom}, indent_);
+        RECT text{area.left, area.top, area.right, area.bottom};
+        DrawTextW(canvas.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &text, kCaptionFormat);
+    }
+    BitBlt(target, 0, 0, client.right, client.bottom, canvas.Get(), 0, 0, SRCCOPY);
+}
+
+HWND CBitmapBtn::OwnerOrParent() const
+{
+    HWND owner = GetWindow(Handle(), GW_OWNER);
+    return owner ? owner : GetParent(Handle());
+}
+
+void CBitmapBtn::Carry(const HoverActions& actions)
+{
+    if (actions.takeCapture) SetCapture(Handle());
+    // The capture may already be another window's by now: that one keeps it.
+    if (actions.releaseCapture && GetCapture() == Handle()) ReleaseCapture();
+    if (actions.invalidate) InvalidateRect(Handle(), nullptr, FALSE);
+    if (actions.activate) SetActiveWindow(GetAncestor(Handle(), GA_ROOT));
+}
+
+std::intptr_t CBitmapBtn::OnMouseMove(const ui::Message& message)
+{
+    const LRESULT result = Default();
+    const POINT client = MousePoint(message.lParam);
+    POINT screen = client;
+    ClientToScreen(Handle(), &screen);
+    HWND under = WindowFromPoint(screen);
+    PointerFacts facts;
+    facts.leftButtonDown = (message.wParam & MK_LBUTTON) != 0;
+    facts.buttonHoldsCapture = GetCapture() == Handle();
+    facts.hasActiveWindow = GetActiveWindow() != nullptr;
+    facts.hasOwnerOrParent = OwnerOrParent() != nullptr;
+    facts.clientX = client.x;
+    facts.overAnotherWindow = under && under != Handle();
+    const HoverActions actions = hover_.OnMouseMove(facts);
+    Carry(actions);
+    if (actions.repostMove) {
+        PostMessageW(GetParent(Handle()), WM_MOUSEMOVE, message.wParam, MAKELPARAM(screen.x, screen.y));
+    }
+    return result;
+}
+
+std::intptr_t CBitmapBtn::OnLButtonDown(const ui::Message&)
+{
+    HWND owner = OwnerOrParent();
+    if (owner && GetActiveWindow() != owner) SetActiveWindow(owner);
+    return Default();
+}
+
+std::intptr_t CBitmapBtn::OnLButtonUp(const ui::Message&)
+{
+    const LRESULT result = Default();
+    PostMessageW(GetParent(Handle()), WM_LBUTTONUP, 0, 0);
+    return result;
+}
+
+std::intptr_t CBitmapBtn::OnKillFocus(const ui::Message&)
+{
+    const LRESULT result = Default();
+    hover_.Clear();
+    InvalidateRect(Handle(), nullptr, FALSE);
+    return result;
+}
+
+std::intptr_t CBitmapBtn::OnCaptureChanged(const ui::Message&)
+{
+    Carry(hover_.OnCaptureChanged());
+    return Default();
+}
+
+}  // namespace norvale

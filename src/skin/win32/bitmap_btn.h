@@ -1,0 +1,66 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "skin/bitmap_button_model.h"
+#include "skin/win32/gdi_handles.h"
+#include "ui/message_map.h"
+#include "ui/win32/window.h"
+
+namespace norvale {
+
+// The skinned push button: a system button drawn by the program from four
+// state pictures, with an optional caption. It lights while hovered, shows
+// pressed and disabled pictures, and clicks like any button. Every mouse
+// move over it and every left-button release is passed on to its parent.
+class CBitmapBtn : public ui::WithMessageMap<CBitmapBtn, ui::CWnd> {
+public:
+    bool Create(const RECT& rect, ui::CWnd& parent, UINT id);
+    // Takes over a button of a dialog template.
+    bool SubclassButton(HWND button);
+
+    // Each present source gives the picture of its state: the rectangle from
+    // (x0, y0) to (x1, y1), cut 1:1.
+    void SetStateBitmaps(int x0, int y0, int x1, int y1, HBITMAP normal, HBITMAP hover, HBITMAP pressed,
+                         HBITMAP disabled);
+    void SetCaption(std::wstring caption) { caption_ = std::move(caption); }
+    void SetCaptionFontHeight(int height) { fontHeight_ = height; }
+    void SetCaptionIndent(int indent) { indent_ = indent; }
+    void SetFontFace(std::wstring face) { fontFace_ = std::move(face); }
+
+    bool IsLit() const { return hover_.Lit(); }
+    // Dims a lit button, as its owner does once a menu it opened is done.
+    void ClearHover();
+
+    static const ui::MessageMap<CBitmapBtn>& Map();
+
+protected:
+    std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BecomeOwnerDrawn();
+    void Draw(const DRAWITEMSTRUCT& item) const;
+    void DrawCaption(HDC target, HBITMAP face, const RECT& client) const;
+    void Carry(const HoverActions& actions);
+    HWND OwnerOrParent() const;
+
+    std::intptr_t OnMouseMove(const ui::Message&);
+    std::intptr_t OnLButtonDown(const ui::Message&);
+    std::intptr_t OnLButtonUp(const ui::Message&);
+    std::intptr_t OnKillFocus(const ui::Message&);
+    std::intptr_t OnCaptureChanged(const ui::Message&);
+    std::intptr_t OnEraseBackground(const ui::Message&) { return 0; }
+
+    int fontHeight_ = 14;
+    int indent_ = 0;
+    ButtonHover hover_;
+    std::wstring fontFace_;
+    GdiObject<HBITMAP> normal_;
+    GdiObject<HBITMAP> hoverFace_;
+    GdiObject<HBITMAP> pressed_;
+    GdiObject<HBITMAP> disabled_;
+    std::wstring caption_;
+};
+
+}  // namespace norvale
