@@ -1,0 +1,133 @@
+#include "settings/settings_files.h"
+
+#include <cstring>
+#include <vector>
+
+#include "platform/debug_output.h"
+#include "settings/decimal_text.h"
+#include "settings/settings_paths.h"
+
+namespace norvale {
+namespace {
+
+constexpr std::wstring_view kProfileSection = L"Profile";
+constexpr std::uint8_t kFirstRunFlagWritten = 0x01;
+
+std::wstring ItemKey(std::size_t number)
+{
+    return L"Item" + std::to_wstring(number);
+}
+
+}  // namespace
+
+SettingsFiles::SettingsFiles(std::wstring executablePath, Settings& settings, FileSystem& files,
+                             ProfileFile& profiles)
+    : executablePath_(std::move(executablePath)), settings_(settings), files_(files), profiles_(profiles)
+{
+    profileListPath_ = PathBesideExecutable(executablePath_, kProfileListFileName);
+    macroStorePath_ = PathBesideExecutable(executablePath_, kMacroStoreFileName);
+    UseProfileFiles(profileNumber);
+}
+
+void SettingsFiles::UseProfileFiles(int profile)
+{
+    settingsFilePath_ = PathBesideExecutable(executablePath_, SettingsFileName(profile));
+    labelFilePath_ = PathBesideExecutable(executablePath_, LabelFileName(profile));
+}
+
+void SettingsFiles::LoadSettings()
+{
+    if (defaultsRequested) {
+        settingsFilePath_ = PathBesideExecutable(executablePath_, kDefaultSettingsFileName);
+        labelFilePath_ = profileListPath_;
+    } else {
+        ChooseProfileFromList();
+        UseProfileFiles(profileNumber);
+    }
+    ReadCurrentSettingsFile();
+    if (rebuildMacroImages) rebuildMacroImages();
+}
+
+void SettingsFiles::ChooseProfileFromList()
+{
+    const int count =
+        DecimalValue(profiles_.ReadString(profileListPath_, kProfileSection, L"ItemCount", L""));
+    if (count < 1 || count > kProfileCount) {
+        // Without a usable list, profile 0 is the only choice whose files
+        // the installation is sure to have.
+        profileNumber = 0;
+        return;
+    }
+    const std::wstring current =
+        profiles_.ReadString(profileListPath_, kProfileSection, L"CurProfileName", L"");
+    for (int position = 0; position < count; ++position) {
+        const std::wstring name = profiles_.ReadString(
+            profileListPath_, kProfileSection, ItemKey(static_cast<std::size_t>(position)), L"");
+        if (name == current) profileNumber = static_cast<std::uint8_t>(position);
+    }
+}
+
+void SettingsFiles::ReadCurrentSettingsFile()
+{
+    const auto bytes = files_.Exists(settingsFilePath_)
+                           ? files_.Read(settingsFilePath_, kSettingsFileSize)
+                           : std::nullopt;
+    if (!bytes) {
+        DebugLine(L"Config file is not exist.\n");
+        return;
+    }
+    std::size_t readSize = 0;
+    if (!bytes->empty()) {
+        firstRunFlag = bytes->front();
+        readSize = bytes->size() - 1;
+        std::memcpy(&settings_, bytes->data() + 1, readSize);
+    }
+    DebugLine(L"Program First Run Flag:" + std::to_wstring(firstRunFlag) +
+              L"\nRead Size is: " + std::to_wstring(readSize));
+}
+
+void SettingsFiles::SaveSettings()
+{
+    UseProfileFiles(profileNumber);
+    if (!files_.Exists(settingsFilePath_)) {
+        DebugLine(L"Config file is not exist.\n");
+        return;
+    }
+    std::vector<std::uint8_t> content(kSettingsFileSize);
+    content[0] = kFirstRunFlagWritten;
+    std::memcpy(content.data() + 1, &settings_, kSettingsSize);
+
+    const std::wstring temporaryPath = settingsFilePath_ + L".tmp";
+    std::error_code error = files_.WriteThrough(temporaryPath, content);
+    if (!error) error = files_.Replace(temporaryPath, settingsFilePath_);
+    if (error) {
+        files_.Remove(temporaryPath);
+        DebugLine(L"Error Code is: " + std::to_wstring(error.value()) + L" \n");
+        return;
+    }
+    DebugLine(L"Data num:1 BYTE -" + std::to_wstring(kSettingsSize) + L" BYTE\n Struct size:" +
+              std::to_wstring(kSettingsSize) + L" BYTE");
+}
+
+ButtonLabels SettingsFiles::LoadLabelTexts(std::wstring_view languageSection)
+{
+    ButtonLabels labels;
+    for (std::size_t button = 0; button < kButtonCount; ++button) {
+        labels[button] = profiles_.ReadString(labelFilePath_, languageSection, ItemKey(button + 1), L"");
+    }
+    return labels;
+}
+
+void SettingsFiles::SaveLabelTexts(std::wstring_view languageSection, const ButtonLabels& captions)
+{
+    for (std::size_t button = 0; button < kButtonCount; ++button) {
+        profiles_.WriteString(labelFilePath_, languageSection, ItemKey(button + 1), captions[button]);
+    }
+}
+
+std::wstring SettingsFiles::ReadUiLanguageCode()
+{
+    return profiles_.ReadString(labelFilePath_, L"Skins", L"Lan", L"");
+}
+
+}  // namespace norvale

@@ -1,0 +1,82 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/file_system.h"
+#include "platform/profile_file.h"
+#include "settings/settings_record.h"
+
+namespace norvale {
+
+inline constexpr std::size_t kSettingsFileSize = 1 + kSettingsSize;
+
+// The texts of the seven function buttons, by internal button index.
+using ButtonLabels = std::array<std::wstring, kButtonCount>;
+
+// The settings files beside the executable: which profile's files are
+// current, and loading and saving the live settings and the button labels.
+class SettingsFiles {
+public:
+    SettingsFiles(std::wstring executablePath, Settings& settings, FileSystem& files,
+                  ProfileFile& profiles);
+
+    // Chooses the current profile from the profile list in "str.ini" (or the
+    // factory files while defaultsRequested is set), reads its settings file
+    // into the live settings and rebuilds the macro images. A missing or
+    // broken profile list falls back to the files of profile 0.
+    void LoadSettings();
+
+    // Writes the live settings to the current profile's settings file, only
+    // when that file exists. The new content goes completely into a temporary
+    // file first, which then replaces the old one, so no crash leaves a
+    // truncated settings file.
+    void SaveSettings();
+
+    // "Item1".."Item7" of the language section of the current label file;
+    // missing keys give empty labels.
+    ButtonLabels LoadLabelTexts(std::wstring_view languageSection);
+
+    // Stores the captions the function buttons show under "Item1".."Item7".
+    void SaveLabelTexts(std::wstring_view languageSection, const ButtonLabels& captions);
+
+    // The UI language code, key "Lan" of section "Skins" of the current label file.
+    std::wstring ReadUiLanguageCode();
+
+    // Makes the files of that profile current, as the profile list and every
+    // save do.
+    void UseProfileFiles(int profile);
+
+    // Reads the current settings file into the live settings, if it exists.
+    void ReadCurrentSettingsFile();
+
+    // The last step of every LoadSettings: rebuilds the macro images of the
+    // live settings from the macro store.
+    std::function<void()> rebuildMacroImages;
+
+    std::uint8_t profileNumber = 0;  // 0..5
+    bool defaultsRequested = false;
+    std::uint8_t firstRunFlag = 0;   // the byte last read from a settings file
+
+    const std::wstring& executablePath() const { return executablePath_; }
+    const std::wstring& settingsFilePath() const { return settingsFilePath_; }
+    const std::wstring& labelFilePath() const { return labelFilePath_; }
+    const std::wstring& profileListPath() const { return profileListPath_; }
+    const std::wstring& macroStorePath() const { return macroStorePath_; }
+
+private:
+    void ChooseProfileFromList();
+
+    std::wstring executablePath_;
+    Settings& settings_;
+    FileSystem& files_;
+    ProfileFile& profiles_;
+    std::wstring settingsFilePath_;
+    std::wstring labelFilePath_;
+    std::wstring profileListPath_;
+    std::wstring macroStorePath_;
+};
+
+}  // namespace norvale
