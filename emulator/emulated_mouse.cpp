@@ -316,7 +316,7 @@ bool EmulatedMouse::GetFeature(std::size_t collection, std::span<std::uint8_t> r
         return false;
     }
     std::fill(report.begin(), report.end(), 0);
-    const std::size_t replied = fault_ == MouseFault::ShortReply ? 2 : reply_.size();
+    const std::size_t replied = fault_ == MouseFault::ShortReply ? 3 : reply_.size();
     std::copy_n(reply_.begin(), std::min(replied, report.size() > 0 ? report.size() - 1 : 0), report.begin() + 1);
     trace_.Report(clock_.TickCount(), "GET_FEATURE", report);
     return true;

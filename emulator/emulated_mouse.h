@@ -33,7 +33,7 @@ struct MouseIdentity {
 enum class MouseFault {
     None,
     NoReply,       // feature reads and input reports never come
-    ShortReply,    // replies carry only their first two bytes; a block stops after one chunk
+    ShortReply,    // replies carry only their first three bytes; a block stops after one chunk
     GarbageReply,  // replies are noise and announce 255 bytes
     DisconnectMidTransfer,  // unplugs after the next chunk
 };
