@@ -11,4 +11,14 @@ std::filesystem::path NativePath(const std::wstring& path)
     }
 }
 
+std::wstring WidePath(const std::filesystem::path& path)
+{
+    if constexpr (sizeof(wchar_t) == sizeof(char32_t)) {
+        const std::u32string text = path.u32string();
+        return std::wstring(text.begin(), text.end());
+    } else {
+        return path.wstring();
+    }
+}
+
 }  // namespace norvale

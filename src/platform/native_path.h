@@ -9,4 +9,7 @@ namespace norvale {
 // not depend on the process locale.
 std::filesystem::path NativePath(const std::wstring& path);
 
+// The other way: the wide text of a file-system path.
+std::wstring WidePath(const std::filesystem::path& path);
+
 }  // namespace norvale

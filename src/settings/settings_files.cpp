@@ -13,12 +13,20 @@ namespace {
 constexpr std::wstring_view kProfileSection = L"Profile";
 constexpr std::uint8_t kFirstRunFlagWritten = 0x01;
 
-std::wstring ItemKey(std::size_t number)
+std::wstring ItemKey(int position)
 {
-    return L"Item" + std::to_wstring(number);
+    return L"Item" + std::to_wstring(position);
 }
 
 }  // namespace
+
+std::vector<std::uint8_t> EncodeSettingsFile(const Settings& settings)
+{
+    std::vector<std::uint8_t> content(kSettingsFileSize);
+    content[0] = kFirstRunFlagWritten;
+    std::memcpy(content.data() + 1, &settings, kSettingsSize);
+    return content;
+}
 
 SettingsFiles::SettingsFiles(std::wstring executablePath, Settings& settings, FileSystem& files,
                              ProfileFile& profiles)
@@ -61,8 +69,8 @@ void SettingsFiles::ChooseProfileFromList()
     const std::wstring current =
         profiles_.ReadString(profileListPath_, kProfileSection, L"CurProfileName", L"");
     for (int position = 0; position < count; ++position) {
-        const std::wstring name = profiles_.ReadString(
-            profileListPath_, kProfileSection, ItemKey(static_cast<std::size_t>(position)), L"");
+        const std::wstring name =
+            profiles_.ReadString(profileListPath_, kProfileSection, ItemKey(position), L"");
         if (name == current) profileNumber = static_cast<std::uint8_t>(position);
     }
 }
@@ -93,12 +101,8 @@ void SettingsFiles::SaveSettings()
         DebugLine(L"Config file is not exist.\n");
         return;
     }
-    std::vector<std::uint8_t> content(kSettingsFileSize);
-    content[0] = kFirstRunFlagWritten;
-    std::memcpy(content.data() + 1, &settings_, kSettingsSize);
-
     const std::wstring temporaryPath = settingsFilePath_ + L".tmp";
-    std::error_code error = files_.WriteThrough(temporaryPath, content);
+    std::error_code error = files_.WriteThrough(temporaryPath, EncodeSettingsFile(settings_));
     if (!error) error = files_.Replace(temporaryPath, settingsFilePath_);
     if (error) {
         files_.Remove(temporaryPath);
@@ -111,18 +115,12 @@ void SettingsFiles::SaveSettings()
 
 ButtonLabels SettingsFiles::LoadLabelTexts(std::wstring_view languageSection)
 {
-    ButtonLabels labels;
-    for (std::size_t button = 0; button < kButtonCount; ++button) {
-        labels[button] = profiles_.ReadString(labelFilePath_, languageSection, ItemKey(button + 1), L"");
-    }
-    return labels;
+    return ReadLabelTexts(profiles_, labelFilePath_, languageSection);
 }
 
 void SettingsFiles::SaveLabelTexts(std::wstring_view languageSection, const ButtonLabels& captions)
 {
-    for (std::size_t button = 0; button < kButtonCount; ++button) {
-        profiles_.WriteString(labelFilePath_, languageSection, ItemKey(button + 1), captions[button]);
-    }
+    WriteLabelTexts(profiles_, labelFilePath_, languageSection, captions);
 }
 
 std::wstring SettingsFiles::ReadUiLanguageCode()

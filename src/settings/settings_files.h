@@ -5,16 +5,19 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
 #include "platform/file_system.h"
 #include "platform/profile_file.h"
+#include "settings/label_file.h"
 #include "settings/settings_record.h"
 
 namespace norvale {
 
 inline constexpr std::size_t kSettingsFileSize = 1 + kSettingsSize;
 
-// The texts of the seven function buttons, by internal button index.
-using ButtonLabels = std::array<std::wstring, kButtonCount>;
+// The content of a settings file: the first-run flag 0x01, then the settings.
+std::vector<std::uint8_t> EncodeSettingsFile(const Settings& settings);
 
 // The settings files beside the executable: which profile's files are
 // current, and loading and saving the live settings and the button labels.
