@@ -16,11 +16,17 @@ struct LoadedIni {
     IniEncoding encoding = IniEncoding::Ansi;
 };
 
-// Nothing when the file does not exist or cannot be read.
+// A missing file loads as an empty one; nothing when the file exists but
+// cannot be read, which no write may then overwrite.
 std::optional<LoadedIni> Load(const std::wstring& file)
 {
-    std::ifstream in(NativePath(file), std::ios::binary);
-    if (!in) return std::nullopt;
+    const std::filesystem::path path = NativePath(file);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::error_code ignored;
+        if (std::filesystem::exists(path, ignored)) return std::nullopt;
+        return LoadedIni{};
+    }
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
                                           std::istreambuf_iterator<char>()};
     IniText decoded = DecodeIniBytes(bytes);
@@ -61,24 +67,25 @@ std::wstring HostProfileFile::ReadString(const std::wstring& file, std::wstring_
 bool HostProfileFile::WriteString(const std::wstring& file, std::wstring_view section,
                                   std::wstring_view key, std::wstring_view value)
 {
-    LoadedIni ini = Load(file).value_or(LoadedIni{});
-    ini.document.Set(section, key, value);
-    return Store(file, ini);
+    auto ini = Load(file);
+    if (!ini) return false;
+    ini->document.Set(section, key, value);
+    return Store(file, *ini);
 }
 
 bool HostProfileFile::DeleteKey(const std::wstring& file, std::wstring_view section,
                                 std::wstring_view key)
 {
     auto ini = Load(file);
-    if (!ini || !ini->document.EraseKey(section, key)) return true;
-    return Store(file, *ini);
+    if (!ini) return false;
+    return !ini->document.EraseKey(section, key) || Store(file, *ini);
 }
 
 bool HostProfileFile::DeleteSection(const std::wstring& file, std::wstring_view section)
 {
     auto ini = Load(file);
-    if (!ini || !ini->document.EraseSection(section)) return true;
-    return Store(file, *ini);
+    if (!ini) return false;
+    return !ini->document.EraseSection(section) || Store(file, *ini);
 }
 
 }  // namespace norvale

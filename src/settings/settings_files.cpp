@@ -77,6 +77,7 @@ void SettingsFiles::ChooseProfileFromList()
 
 void SettingsFiles::ReadCurrentSettingsFile()
 {
+    // A file that exists but cannot be read leaves the settings as a missing one does.
     const auto bytes = files_.Exists(settingsFilePath_)
                            ? files_.Read(settingsFilePath_, kSettingsFileSize)
                            : std::nullopt;
