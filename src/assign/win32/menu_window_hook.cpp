@@ -52,6 +52,13 @@ void DrawFrame(HWND window, HDC dc)
     SelectObject(dc, previousBrush);
 }
 
+void DrawFrameOnWindow(HWND window)
+{
+    HDC dc = GetWindowDC(window);
+    DrawFrame(window, dc);
+    ReleaseDC(window, dc);
+}
+
 // Gives the window back its own procedure and forgets it.
 void Release(HWND window, WNDPROC oldProc)
 {
@@ -74,12 +81,17 @@ LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_NCPAINT:
         if (hooked) {
-            HDC dc = GetWindowDC(window);
-            DrawFrame(window, dc);
-            ReleaseDC(window, dc);
+            DrawFrameOnWindow(window);
             return 0;
         }
         break;
+    case WM_PAINT: {
+        // Some systems paint the menu's edge inside the client area; the
+        // frame goes over it, and elsewhere merely draws itself again.
+        const LRESULT result = CallWindowProcW(oldProc, window, message, wParam, lParam);
+        if (hooked) DrawFrameOnWindow(window);
+        return result;
+    }
     case WM_PRINT: {
         const LRESULT result = CallWindowProcW(oldProc, window, message, wParam, lParam);
         if (hooked) DrawFrame(window, reinterpret_cast<HDC>(wParam));
