@@ -23,13 +23,11 @@ const MenuItemRecord* CMenuItemList::Find(unsigned id, std::uintptr_t sequence) 
     return byId != records_.end() ? &*byId : nullptr;
 }
 
-const MenuItemRecord& ExMenuModel::Append(unsigned id, std::wstring_view text, std::uintptr_t sequence, int kind,
-                                          int flag)
+void ExMenuModel::Append(unsigned id, std::wstring_view text, std::uintptr_t sequence, int kind, int flag)
 {
     items_.Append({std::wstring(text), sequence, id, kind, flag});
     ++itemCount_;
-    itemWidth_ = std::max(itemWidth_, 8 * static_cast<int>(text.size())) + leftMargin_ + rightMargin_;
-    return *items_.Find(id, sequence);
+    itemWidth_ = std::max(itemWidth_, 8 * static_cast<int>(text.size()));
 }
 
 bool ExMenuModel::IsSeparator(unsigned id, std::uintptr_t sequence) const

@@ -68,8 +68,7 @@ struct MenuItemPaint {
 // the owner sets the width.
 class ExMenuModel {
 public:
-    const MenuItemRecord& Append(unsigned id, std::wstring_view text, std::uintptr_t sequence, int kind = -1,
-                                 int flag = 0);
+    void Append(unsigned id, std::wstring_view text, std::uintptr_t sequence, int kind = -1, int flag = 0);
     int ItemWidth() const { return itemWidth_; }
     void SetItemWidth(int width) { itemWidth_ = width; }
     int ItemCount() const { return itemCount_; }
@@ -86,8 +85,6 @@ private:
 
     static constexpr int kItemHeightBase = 18;
     int itemWidth_ = 0;
-    int leftMargin_ = 0;
-    int rightMargin_ = 0;
     int itemCount_ = 0;
     CMenuItemList items_;
 };
