@@ -1,10 +1,8 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-
 #include <vector>
 
 #include "platform/file_system.h"
@@ -56,7 +54,8 @@ public:
     void ReadCurrentSettingsFile();
 
     // The last step of every LoadSettings: rebuilds the macro images of the
-    // live settings from the macro store.
+    // live settings from the macro store (macroStorePath). Installed by
+    // whoever owns the macro image encoder; nothing runs while it is empty.
     std::function<void()> rebuildMacroImages;
 
     std::uint8_t profileNumber = 0;  // 0..5
