@@ -20,9 +20,9 @@ TOP_HALF = [(0, 34), (40, 37), (72, 50), (90, 80), (97, 130), (97, 190), (94, 23
             (106, 385), (98, 430), (75, 462), (38, 476), (0, 480)]
 
 # Side view (front to the left): the top edge and the rest of the silhouette.
-SIDE_OUTLINE = [(290, 298), (302, 283), (337, 273), (372, 266), (404, 261), (440, 255), (492, 246), (519, 242),
-                (570, 236), (630, 242), (680, 262), (712, 292), (727, 330), (722, 366), (706, 386), (640, 392),
-                (420, 391), (320, 388), (300, 372), (291, 336)]
+SIDE_OUTLINE = [(289, 300), (300, 288), (337, 277), (372, 269), (404, 263), (440, 256), (492, 246), (519, 242),
+                (570, 236), (622, 240), (668, 256), (704, 284), (724, 320), (728, 352), (721, 376), (708, 389), (690, 393),
+                (500, 393), (314, 393), (300, 386), (294, 372), (292, 340)]
 
 # Back view: rear silhouette around its centre line.
 BACK_CX = 527
@@ -95,18 +95,26 @@ def front_view(w, h):
 def side_view(w, h):
     outline = smooth_path(SIDE_OUTLINE)
     body = shadow(outline) + path(outline, fill="url(#shellv)")
-    body += path("M296 306C340 300 420 290 470 282C500 277 560 270 610 258", stroke=SEAM, stroke_width=1.2)
-    body += path("M300 376C400 380 600 380 716 372", stroke=SEAM, stroke_width=1)
-    body += path("M330 368C450 371 600 370 700 362", stroke="url(#led)", stroke_width=2.2, stroke_linecap="round")
+    body += f'<clipPath id="inside"><path d="{outline}"/></clipPath>'
+    inner = ""
+    # The skirt along the desk and the hollow the thumb rests in.
+    inner += rect(280, 374, 460, 30, fill="#131417")
+    inner += path(smooth_path([(446, 300), (520, 292), (600, 288), (650, 300), (660, 340), (620, 362),
+                               (520, 364), (455, 352), (436, 326)]), fill="#16181b", stroke=SEAM, stroke_width=1)
+    # The main button's side edge, from the tip back to where it meets the palm shell.
+    inner += path("M292 304C360 300 430 294 470 290C482 284 488 266 490 250", stroke=SEAM, stroke_width=1.2)
+    inner += path("M294 374H724", stroke=SEAM, stroke_width=1)
+    inner += path("M310 372C450 375 600 375 712 366", stroke="url(#led)", stroke_width=2.2, stroke_linecap="round")
+    body += group(inner, clip_path="url(#inside)")
     # Wheel above the shell and the two stage buttons behind it.
-    body += circle(429, 262, 12, fill=INK, stroke=OUTLINE, stroke_width=1)
+    body += rect(413, 250, 32, 14, fill=INK, rx=6, stroke=OUTLINE, stroke_width=1)
     for x in (484, 511):
         body += rect(x, 240, 16, 8, fill=RAISED, rx=3, stroke=OUTLINE, stroke_width=0.8)
-    # Thumb buttons.
+    # Thumb buttons along the top of the hollow.
     for x, y in ((478, 283), (532, 276)):
         body += rect(x, y, 50, 18, fill=RAISED, rx=7, stroke=OUTLINE, stroke_width=0.9)
     for x in (330, 660):
-        body += rect(x, 389, 40, 4, fill=INK, rx=2)
+        body += rect(x, 390, 40, 3, fill=INK, rx=1.5)
     body += path(outline, stroke=OUTLINE, stroke_width=1.3)
     return document(w, h, group(body, transform=shift(SIDE_AT)), body_defs())
 

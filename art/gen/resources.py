@@ -45,8 +45,8 @@ def scroll_part(column, state):
         return rect(x, y, PART_W, PART_H, fill=face) + arrow(x + 6.5, y + 8, direction, ink)
     if kind == 2:
         if vertical:
-            return track + rect(x + 3, y, 7, PART_H, fill=thumb) + rect(x + 3, y, 7, 6, fill=thumb, rx=3) \
-                + rect(x + 3, y + 10, 7, 6, fill=thumb, rx=3)
+            # Rounded caps in the top and bottom six rows; the rows between are tiled along the thumb.
+            return track + rect(x + 3, y + 1, 7, 8, fill=thumb, rx=3) + rect(x + 3, y + 7, 7, 8, fill=thumb, rx=3)
         return track + rect(x, y + 4, PART_W, 8, fill=thumb, rx=3)
     if kind == 3:
         return track + (vline(x, y, y + PART_H, RIDGE) if vertical else "")

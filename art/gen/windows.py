@@ -54,7 +54,6 @@ def assignment_panel(w, h):
         top = 25 + 20 * row
         if row % 2 == 0:
             body += rect(1, top, w - 2, 20, fill=RAISED, opacity=0.55)
-        body += rect(8, top + 7, 3, 3, fill=RED if row == 0 else EDGE, rx=0.5)
     body += hline(10, w - 10, 14, RIDGE) + rect(10, 14, 40, 1, fill=RED)
     return card(w, h, body)
 
@@ -152,9 +151,11 @@ def angle_page_details(w, h):
     return "", body
 
 
-def dialog(w, h, body_fn):
-    """A borderless dialog: title strip, panel body, frame."""
-    defs, bar = title_bar(w, 31)
+def dialog(w, h, body_fn, title_height=31, mark=False):
+    """A borderless dialog: title strip, panel body, frame. Dialogs that write no title carry the mark."""
+    defs, bar = title_bar(w, title_height)
+    if mark:
+        bar += emblem(12, 9, 0.55, RED_HOT)
     dfs, inner = body_fn(w, h)
     defs += linear("body", [(0, PANEL), (1, BASE)])
     body = rect(0, 0, w, h, fill="url(#body)") + inner + bar + hairline_rect(0, 0, w, h, RED_DARK)
@@ -192,7 +193,7 @@ def single_key_window(w, h):
         body += cap
         body += hline(12, w - 12, 238, RIDGE)
         return defs, body
-    return dialog(w, h, inner)
+    return dialog(w, h, inner, mark=True)
 
 
 def macro_key_window(w, h):
@@ -203,10 +204,10 @@ def macro_key_window(w, h):
         body += rect(136, 128, 15, 16, fill=RAISED) + vline(135, 128, 144, EDGE)
         body += path("M140 134l3.5 3.5l3.5 -3.5", stroke=LIGHT, stroke_width=1.3, fill="none")
         for top in (70, 120, 170):
-            body += rect(206, top, 184 - 4, 32, fill=RAISED, rx=3, opacity=0.5)
+            body += rect(206, top, 184, 32, fill=RAISED, rx=3, opacity=0.5)
         body += hline(12, w - 12, 238, RIDGE)
         return "", body
-    return dialog(w, h, inner)
+    return dialog(w, h, inner, mark=True)
 
 
 def macro_manager_window(w, h):
@@ -228,7 +229,8 @@ def macro_manager_window(w, h):
         band += emblem(428, 72, 1.5, RED)
         body += band + hline(12, w - 12, 382, RIDGE)
         return "", body
-    return dialog(w, h, inner)
+    # The title strip is tall enough to hold the wide close button beside the title.
+    return dialog(w, h, inner, title_height=48)
 
 
 def splash(w, h):
