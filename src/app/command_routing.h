@@ -1,0 +1,23 @@
+#pragma once
+#include "app/main_window_action.h"
+#include "app/main_window_geometry.h"
+
+namespace norvale {
+
+// What a click's outcome depends on besides the button.
+struct RoutingFacts {
+    bool devicePresent = false;
+    bool profileListOpen = false;
+    bool assignmentCollapsed = true;
+    bool axisCollapsed = true;
+};
+
+// The steps a click on an image button takes. The window's default command
+// processing follows in every case and is not listed.
+MainActions RouteButtonClick(MainButton button, const RoutingFacts& facts);
+
+// A click on the function button of internal button b: lit and marked,
+// then its function menu.
+MainActions RouteFunctionButtonClick(int button);
+
+}  // namespace norvale
