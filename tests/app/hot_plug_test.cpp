@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "app/hot_plug.h"
+
+namespace norvale {
+namespace {
+
+using S = MainStep;
+
+constexpr const wchar_t* kPrefix = L"\\\\?\\HID#";
+constexpr const wchar_t* kSuffix = L"&MI_01#7&1a2b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+
+std::wstring InterfaceName(const wchar_t* ids)
+{
+    return std::wstring(kPrefix) + ids + kSuffix;
+}
+
+TEST(HotPlug, InterfaceNamesMatchOnlyTheSpellingsOfTheirEvent)
+{
+    struct Case {
+        std::uintptr_t event;
+        const wchar_t* ids;
+        DeviceChange expected;
+    };
+    const Case cases[] = {
+        {0x8000, L"VID_04d9&PID_b62e", DeviceChange::Arrival},
+        {0x8000, L"VID_04D9&PID_B62E", DeviceChange::Arrival},
+        {0x8000, L"Vid_04d9&Pid_b62e", DeviceChange::Ignored},
+        {0x8000, L"VID_04d9&PID_B62E", DeviceChange::Ignored},
+        {0x8000, L"VID_04D9&PID_A001", DeviceChange::Ignored},
+        {0x8004, L"Vid_04d9&Pid_b62e", DeviceChange::Removal},
+        {0x8004, L"VID_04D9&PID_B62E", DeviceChange::Removal},
+        {0x8004, L"VID_04d9&PID_b62e", DeviceChange::Ignored},
+        {0x8004, L"Vid_04d9&Pid_a001", DeviceChange::Ignored},
+        {0x8001, L"VID_04D9&PID_B62E", DeviceChange::Ignored},
+        {0x0007, L"VID_04D9&PID_B62E", DeviceChange::Ignored},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ClassifyDeviceChange(c.event, 5, InterfaceName(c.ids)), c.expected) << c.event << ' ' << c.ids;
+    }
+    EXPECT_EQ(ClassifyDeviceChange(0x8000, 2, InterfaceName(L"VID_04D9&PID_B62E")), DeviceChange::Ignored);
+}
+
+TEST(HotPlug, ArrivalOfTheMouseReloadsAndStartsListening)
+{
+    EXPECT_EQ(HotPlugActions(DeviceChange::Arrival, true), (MainActions{{S::NotifyMouseDetected},
+                                                                        {S::MarkDevicePresent},
+                                                                        {S::ClearDeviceState},
+                                                                        {S::ReadProfileIndexIntoSettings},
+                                                                        {S::SendFunctionOption},
+                                                                        {S::LoadSettings},
+                                                                        {S::LoadLabelTexts},
+                                                                        {S::ResumeListener},
+                                                                        {S::AddTrayIcon}}));
+    EXPECT_EQ(HotPlugActions(DeviceChange::Arrival, false),
+              (MainActions{{S::NotifyMouseMissing}, {S::HideWindow}, {S::MarkDeviceAbsent}, {S::RemoveTrayIcon}}));
+}
+
+TEST(HotPlug, RemovalChecksWhetherTheMouseIsStillThere)
+{
+    EXPECT_EQ(HotPlugActions(DeviceChange::Removal, true), (MainActions{{S::MarkDevicePresent}, {S::AddTrayIcon}}));
+    EXPECT_EQ(HotPlugActions(DeviceChange::Removal, false), (MainActions{{S::LogMouseMissing},
+                                                                         {S::NotifyMouseMissing},
+                                                                         {S::HideWindow},
+                                                                         {S::MarkDeviceAbsent},
+                                                                         {S::RemoveTrayIcon}}));
+    EXPECT_TRUE(HotPlugActions(DeviceChange::Ignored, true).empty());
+}
+
+}  // namespace
+}  // namespace norvale
