@@ -1,0 +1,31 @@
+#pragma once
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/settings_record.h"
+
+namespace norvale {
+
+// What the macro window shows and holds, as plain data: the store operations
+// read and change it, and the window only mirrors it into its controls.
+struct MacroWindowState {
+    std::vector<std::wstring> names;           // the macro list, in store order
+    std::optional<std::size_t> selection;      // the selected list position
+    std::size_t lastSelection = 0;             // the position selected last, kept across edits
+    std::vector<std::wstring> lines;           // the event list of the selected macro
+    std::wstring loopCountText;                // the loop-count edit
+    bool loopCountChecked = false;             // the tick box, which also enables the edit
+    bool recordDelays = false;                 // "Record delay between keystrokes"
+    bool recording = false;
+    // Name, loop-count text as read, then the lines as read.
+    std::vector<std::wstring> selectedMacroLog;
+    // Name, delay option "0"/"1", loop-count text, then the recorded lines.
+    std::vector<std::wstring> recordLog;
+    // The images OK hands to the settings, one per list position.
+    std::array<StoredMacroImage, kMacroCount> workingImages{};
+};
+
+}  // namespace norvale
