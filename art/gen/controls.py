@@ -8,7 +8,7 @@ from theme import (INK, BASE, PANEL, RAISED, RIDGE, EDGE, SHEEN, MUTED, LIGHT, W
 FACES = {
     "normal": dict(top=RAISED, bottom="#1b1d21", border=EDGE, accent=RED_DARK, glint=SHEEN, glyph=LIGHT),
     "over": dict(top="#a32a24", bottom="#6a1c1c", border=RED_HOT, accent=RED_GLOW, glint="#d85a50", glyph=WHITE),
-    "leave": dict(top="#561818", bottom="#7a2222", border=RED, accent=RED_HOT, glint="#3e1212", glyph=WHITE),
+    "leave": dict(top="#3a0f0f", bottom="#5e1a1a", border=RED, accent=RED_HOT, glint="#2a0b0b", glyph=WHITE),
     "disabled": dict(top=PANEL, bottom=PANEL, border=RIDGE, accent=RIDGE, glint=PANEL, glyph=MUTED),
 }
 

@@ -74,7 +74,7 @@ def painters():
         "Skins/DPISetting/DPIStage/82.png": c.vertical_track(True),
         "Skins/DPISetting/BK_DPISetting.png": w.page(w.dpi_page_details),
         "Skins/DPISetting/BK-DPIValue.png": c.value_box,
-        "Skins/Lighting/BK_Lighting.png": w.page(),
+        "Skins/Lighting/BK_Lighting.png": w.page(w.lighting_page_details),
         "Skins/USBReportRate/BK_USBReportRate.png": w.page(w.polling_page_details),
         "Skins/MouseAttribute/BK_MouseAttribute.png": w.page(w.speed_page_details),
         "Skins/MouseAttribute/BK_ScrollSpeed.png": w.page(),

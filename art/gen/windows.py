@@ -134,6 +134,11 @@ def dpi_page_details(w, h):
     return "", body
 
 
+def lighting_page_details(w, h):
+    # Effect names on the left, their sliders on the right; finger tapping below its own rule.
+    return "", vline(94, 8, 90, RIDGE) + hline(8, w - 8, 97, RIDGE)
+
+
 def polling_page_details(w, h):
     return radial("halo", [(0, RED_DARK, 0.35), (1, PANEL, 0)]), circle(121, 66, 70, fill="url(#halo)")
 
