@@ -1,6 +1,6 @@
 """Buttons, headers, indicators, tick boxes and slider tracks."""
 
-from svg import (document, rect, hairline_rect, hline, vline, path, circle, text, linear, radial, blur, group)
+from svg import document, rect, hairline_rect, hline, vline, path, circle, text, linear, radial
 from theme import (INK, BASE, PANEL, RAISED, RIDGE, EDGE, SHEEN, MUTED, LIGHT, WHITE, RED_DARK, RED, RED_HOT,
                    RED_GLOW, TITLE)
 
@@ -97,8 +97,8 @@ def record_button(w, h, state):
 
 def small_button(state, glyph=None):
     """Blended buttons of the dialogs: a rounded face with optional glyph."""
-    def paint(w, h, _state=state):
-        f = FACES["over" if _state == "over" else "normal"]
+    def paint(w, h):
+        f = FACES[state]
         defs = linear("face", [(0, f["top"]), (1, f["bottom"])])
         body = rect(0.5, 0.5, w - 1, h - 1, fill="url(#face)", rx=3, stroke=f["border"], stroke_width=1)
         body += hline(3, w - 3, 1, f["glint"], stroke_opacity=0.8)

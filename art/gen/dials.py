@@ -3,7 +3,7 @@
 import math
 
 from svg import document, path, circle, text, radial, linear, hline
-from theme import INK, PANEL, RAISED, RIDGE, EDGE, MUTED, LIGHT, WHITE, RED, RED_DARK, RED_HOT
+from theme import INK, RAISED, RIDGE, EDGE, MUTED, WHITE, RED, RED_HOT
 
 RATES = {125: (180, 270), 1000: (270, 360), 500: (0, 90), 250: (90, 180)}  # screen angles, clockwise from east
 

@@ -5,7 +5,7 @@ window places the view pictures and the hot-spots; each picture shifts them by i
 own corner."""
 
 from svg import document, path, circle, rect, text, linear, radial, group, smooth_path
-from theme import INK, RAISED, EDGE, SHEEN, MUTED, LIGHT, WHITE, RED_DARK, RED, RED_HOT, RED_GLOW
+from theme import INK, RAISED, MUTED, LIGHT, WHITE, RED_DARK, RED, RED_HOT, RED_GLOW
 
 OUTLINE = "#a3a9b2"
 SEAM = "#4e535c"

@@ -19,7 +19,7 @@ import dials
 import mouse
 import resources
 import windows
-from theme import BASE, INK, PANEL
+from theme import BASE, INK
 
 ART = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 MANIFEST = os.path.join(ART, "skins.manifest")

@@ -1,7 +1,7 @@
 """Pictures compiled into the executable: the application icon and the scroll-bar bitmap."""
 
-from svg import document, rect, hairline_rect, path, linear, group, vline
-from theme import INK, BASE, PANEL, RAISED, RIDGE, EDGE, SHEEN, MUTED, LIGHT, WHITE, RED_DARK, RED, RED_HOT
+from svg import document, rect, path, linear, vline
+from theme import INK, BASE, RAISED, RIDGE, MUTED, LIGHT, WHITE, RED_DARK, RED, RED_HOT
 from windows import emblem
 
 ICON_SIZES = (16, 32, 48, 256)

@@ -60,10 +60,6 @@ def radial(ident, stops, cx=0.5, cy=0.5, r=0.5):
     return f'<radialGradient id="{ident}" cx="{cx}" cy="{cy}" r="{r}">{parts}</radialGradient>'
 
 
-def blur(ident, deviation):
-    return (f'<filter id="{ident}" x="-50%" y="-50%" width="200%" height="200%">'
-            f'<feGaussianBlur stdDeviation="{deviation}"/></filter>')
-
 
 def smooth_path(points, closed=True, tension=1.0):
     """A curve through the points (Catmull-Rom turned into cubic Beziers)."""
