@@ -1,0 +1,36 @@
+#pragma once
+#include <string>
+
+#include "device/device_link.h"
+#include "device/pointer_settings.h"
+#include "encoding/device_state_area.h"
+#include "settings/settings_files.h"
+
+namespace norvale {
+
+// Everything an apply reads and writes: the mouse, the blocks built for it,
+// the settings record and its files.
+struct ApplyContext {
+    DeviceContext device;
+    DeviceStateArea& deviceState;
+    SettingsRecord& record;
+    SettingsFiles& files;
+};
+
+// The main window's part of a save: the captions its function buttons show
+// and the language section of the label file they go to.
+struct ButtonCaptions {
+    std::wstring languageSection;
+    ButtonLabels captions;
+};
+
+// Encodes the live settings into the profile image, the key matrix and the
+// twelve macro blocks, sends them to profile 1 of the mouse, then saves the
+// settings and the captions. The mouse's answers are not checked, so callers
+// call it only while the mouse is present.
+void EncodeAndApply(const ApplyContext& context, const ButtonCaptions& captions);
+
+// The pointer settings as the live settings choose them.
+PointerChoices PointerChoicesOf(const Settings& settings);
+
+}  // namespace norvale
