@@ -1,7 +1,5 @@
 #include "app/main_window_geometry.h"
 
-#include <algorithm>
-
 namespace norvale {
 namespace {
 
@@ -69,12 +67,6 @@ const ImageButtonSpec& SpecOf(MainButton button)
 int RowButton(int row)
 {
     return kRowButton.at(static_cast<std::size_t>(row - 1));
-}
-
-int RowOfButton(int button)
-{
-    const auto found = std::find(kRowButton.begin(), kRowButton.end(), button);
-    return found == kRowButton.end() ? 0 : static_cast<int>(found - kRowButton.begin()) + 1;
 }
 
 ui::Rect FunctionButtonRect(int row)

@@ -59,7 +59,6 @@ const ImageButtonSpec& SpecOf(MainButton button);
 // on the mouse do.
 inline constexpr int kFunctionButtonCount = 7;
 int RowButton(int row);
-int RowOfButton(int button);
 ui::Rect FunctionButtonRect(int row);
 inline constexpr ButtonPictures kFunctionButtonPictures{
     L"\\skins\\ButtonAssignment\\DropdownBox-normal.png", L"\\skins\\ButtonAssignment\\DropdownBox-over.png",

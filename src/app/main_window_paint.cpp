@@ -22,7 +22,8 @@ void PaintAssignmentPanel(PaintList& list)
     }
 }
 
-// The digits 1 … 10 under a slider whose scale row starts at `top`.
+// The digits 1 … 10 under a slider whose scale row starts at `top`, each in
+// a cell that reaches to the next digit.
 void PaintScale(PaintList& list, int top)
 {
     for (int k = 1; k <= 10; ++k) {
