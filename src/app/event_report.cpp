@@ -1,6 +1,6 @@
 #include "app/event_report.h"
 
-#include <cwchar>
+#include "device/hex_text.h"
 
 namespace norvale {
 
@@ -12,10 +12,8 @@ std::optional<DeviceEvent> ParseEventReport(std::span<const std::uint8_t> receiv
 
 std::wstring ListenerDebugLine(const DeviceEvent& event)
 {
-    wchar_t line[64];
-    std::swprintf(line, std::size(line), L"ReadThreadFun ReadBuffer[2]:0x%02x,ReadBuffer[3]:0x%02x\n",
-                  static_cast<unsigned>(event.code), static_cast<unsigned>(event.value));
-    return line;
+    return L"ReadThreadFun ReadBuffer[2]:0x" + HexText(event.code, 2) + L",ReadBuffer[3]:0x" +
+           HexText(event.value, 2) + L"\n";
 }
 
 }  // namespace norvale
