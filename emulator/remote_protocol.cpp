@@ -69,3 +69,21 @@ std::string NarrowPath(const std::wstring& path)
 std::wstring WidePath(std::string_view path) { return {path.begin(), path.end()}; }
 
 }  // namespace norvale
+
+namespace norvale {
+
+EmulatorAddress ParseEmulatorAddress(std::string_view text)
+{
+    EmulatorAddress address;
+    const std::size_t colon = text.rfind(':');
+    const std::string_view host = text.substr(0, colon);
+    if (colon != std::string_view::npos) {
+        const auto port = ParseNumber(text.substr(colon + 1));
+        if (!port || *port == 0 || *port > 0xFFFF) return address;
+        address.port = static_cast<std::uint16_t>(*port);
+    }
+    if (!host.empty()) address.host = host;
+    return address;
+}
+
+}  // namespace norvale

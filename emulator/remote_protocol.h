@@ -13,6 +13,14 @@ namespace norvale {
 // upper-case hex; interface paths are ASCII and contain no spaces.
 inline constexpr std::uint16_t kDefaultEmulatorPort = 47800;
 
+struct EmulatorAddress {
+    std::string host = "127.0.0.1";
+    std::uint16_t port = kDefaultEmulatorPort;
+};
+
+// "host:port" or "host"; the default address for an empty or broken text.
+EmulatorAddress ParseEmulatorAddress(std::string_view text);
+
 std::string HexBytes(std::span<const std::uint8_t> bytes);
 std::optional<std::vector<std::uint8_t>> ParseHexBytes(std::string_view text);
 
