@@ -156,14 +156,14 @@ def angle_page_details(w, h):
     return "", body
 
 
-def dialog(w, h, body_fn, title_height=31, mark=False):
+def dialog(w, h, body_fn, mark=False):
     """A borderless dialog: title strip, panel body, frame. Dialogs that write no title carry the mark."""
-    defs, bar = title_bar(w, title_height)
+    defs, bar = title_bar(w, 31)
     if mark:
         bar += emblem(12, 9, 0.55, RED_HOT)
     dfs, inner = body_fn(w, h)
     defs += linear("body", [(0, PANEL), (1, BASE)])
-    body = rect(0, 0, w, h, fill="url(#body)") + inner + bar + hairline_rect(0, 0, w, h, RED_DARK)
+    body = rect(0, 0, w, h, fill="url(#body)") + bar + inner + hairline_rect(0, 0, w, h, RED_DARK)
     return document(w, h, body, defs + dfs)
 
 
@@ -233,9 +233,12 @@ def macro_manager_window(w, h):
                          opacity=0.85)
         band += emblem(428, 72, 1.5, RED)
         body += band + hline(12, w - 12, 382, RIDGE)
+        # The wide close button hangs below the title strip in a tab of its own.
+        body += path("M421 0V41Q421 47 427 47H478Q484 47 484 41V0Z", fill=TITLE)
+        body += path("M421 30V41Q421 47 427 47H478Q484 47 484 41V30", stroke=RED_DARK, stroke_width=1,
+                     transform="translate(0.5 0)")
         return "", body
-    # The title strip is tall enough to hold the wide close button beside the title.
-    return dialog(w, h, inner, title_height=48)
+    return dialog(w, h, inner)
 
 
 def splash(w, h):
