@@ -70,6 +70,15 @@ SelectionRepaint ButtonSelection::ChooseFunctionButton(int button)
     return repaint;
 }
 
+SelectionRepaint ButtonSelection::EndMenuSelection(int button)
+{
+    SelectionRepaint repaint;
+    selectedButton_ = kNoSelection;
+    repaint.mouseViewArea = true;
+    if (IsButton(button)) SetFunctionLit(button, false, repaint);
+    return repaint;
+}
+
 SelectionRepaint ButtonSelection::ShowMouseView(int view)
 {
     SelectionRepaint repaint = ClearButtonSelection();

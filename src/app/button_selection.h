@@ -37,6 +37,9 @@ public:
     // A click on function button b: lit, and marked on the mouse picture.
     SelectionRepaint ChooseFunctionButton(int button);
     SelectionRepaint ShowMouseView(int view);
+    // Button b's function menu closed or was refused: b goes dark and the
+    // mouse picture marks nothing.
+    SelectionRepaint EndMenuSelection(int button);
 
 private:
     void SetFunctionLit(int button, bool lit, SelectionRepaint& repaint);

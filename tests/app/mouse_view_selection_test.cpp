@@ -84,6 +84,19 @@ TEST(ButtonSelection, SelectButtonKeepsTheMarkAndIgnoresIndexesOutsideTheSeven)
     EXPECT_EQ(selection.SelectedButton(), kNoSelection);
 }
 
+TEST(ButtonSelection, EndingAMenuDarkensOnlyItsButtonAndUnmarksTheMouse)
+{
+    ButtonSelection selection;
+    selection.ChooseFunctionButton(3);
+    selection.NoteFunctionButtonHover(0, true);
+    const SelectionRepaint ended = selection.EndMenuSelection(3);
+    EXPECT_EQ(ended.functionButtons, std::vector<int>{3});
+    EXPECT_TRUE(ended.mouseViewArea);
+    EXPECT_EQ(selection.SelectedButton(), kNoSelection);
+    EXPECT_TRUE(selection.FunctionButtonLit(0));
+    EXPECT_TRUE(selection.EndMenuSelection(3).functionButtons.empty());
+}
+
 TEST(ButtonSelection, ShowingAViewClearsTheSelectionAndLightsItsOwnButton)
 {
     ButtonSelection selection;
