@@ -4,6 +4,11 @@
 
 namespace norvale {
 
+// The question ConfirmReset asks, with OK and Cancel: UI text slots of the
+// text and the caption.
+inline constexpr int kResetQuestionSlot = 577;
+inline constexpr int kResetCaptionSlot = 578;
+
 // What a click's outcome depends on besides the button.
 struct RoutingFacts {
     bool devicePresent = false;

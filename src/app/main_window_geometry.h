@@ -1,6 +1,5 @@
 #pragma once
 #include <array>
-#include <optional>
 #include <string_view>
 
 #include "ui/geometry.h"
