@@ -180,5 +180,26 @@ TEST(MouseControl, DrivesTheMouseAndReportsItsTrace)
     EXPECT_TRUE(control.QuitRequested());
 }
 
+TEST(EmulatorAddress, ComesFromHostAndPortWithTheDefaultForWhatIsMissingOrBroken)
+{
+    struct Case {
+        const char* text;
+        const char* host;
+        std::uint16_t port;
+    };
+    const Case cases[] = {
+        {"127.0.0.1:47900", "127.0.0.1", 47900},
+        {"localhost", "localhost", 47800},
+        {"", "127.0.0.1", 47800},
+        {"127.0.0.1:99999", "127.0.0.1", 47800},
+        {"127.0.0.1:x", "127.0.0.1", 47800},
+    };
+    for (const Case& c : cases) {
+        const EmulatorAddress address = ParseEmulatorAddress(c.text);
+        EXPECT_EQ(address.host, c.host) << c.text;
+        EXPECT_EQ(address.port, c.port) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace norvale
