@@ -3,13 +3,14 @@
 Names and sizes come from art/skins.manifest; each name is drawn by the painter
 registered for it below. Every picture is an SVG document rasterised by
 rsvg-convert; Pillow checks the size, drops the alpha channel of opaque
-pictures and writes the icon and the bitmap."""
+pictures and writes the bitmap; ImageMagick packs the icon."""
 
 import io
 import os
 import re
 import subprocess
 import sys
+import tempfile
 from concurrent.futures import ThreadPoolExecutor
 
 from PIL import Image
@@ -137,8 +138,13 @@ def render_picture(out, name, width, height, opaque, paint):
 def render_resources(out):
     folder = os.path.join(out, "resources")
     os.makedirs(folder, exist_ok=True)
-    icons = [rasterise(resources.icon(size)).convert("RGBA") for size in resources.ICON_SIZES]
-    icons[-1].save(os.path.join(folder, "norvale.ico"), sizes=[i.size for i in icons], append_images=icons[:-1])
+    # ImageMagick stores the small sizes as plain bitmaps and only the largest as PNG, as icons usually are.
+    with tempfile.TemporaryDirectory() as scratch:
+        sizes = []
+        for size in resources.ICON_SIZES:
+            sizes.append(os.path.join(scratch, f"{size}.png"))
+            rasterise(resources.icon(size)).convert("RGBA").save(sizes[-1])
+        subprocess.run(["/usr/bin/convert", *sizes, os.path.join(folder, "norvale.ico")], check=True)
     grid = rasterise(resources.scroll_bar_bitmap(117, 48)).convert("RGB")
     grid.save(os.path.join(folder, "scrollbar.bmp"))
 
