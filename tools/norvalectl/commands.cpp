@@ -1,3 +1,4 @@
+#include "apply_command.h"
 #include "command.h"
 #include "defaults_command.h"
 
@@ -7,6 +8,7 @@ std::span<const Command> AllCommands()
 {
     static const Command commands[] = {
         kDefaultsCommand,
+        kApplyCommand,
     };
     return commands;
 }
