@@ -54,7 +54,8 @@ def assignment_panel(w, h):
         top = 25 + 20 * row
         if row % 2 == 0:
             body += rect(1, top, w - 2, 20, fill=RAISED, opacity=0.55)
-    body += hline(10, w - 10, 14, RIDGE) + rect(10, 14, 40, 1, fill=RED)
+    # Names on the left of the rule, their function boxes on the right.
+    body += vline(97, 25, 165, RIDGE)
     return card(w, h, body)
 
 
