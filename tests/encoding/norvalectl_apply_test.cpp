@@ -13,6 +13,7 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::Not;
 using ::testing::StartsWith;
+using namespace std::string_literals;
 
 // norvalectl in-process on a folder made by "norvalectl defaults".
 class NorvalectlApplyTest : public ::testing::Test {
@@ -98,7 +99,7 @@ TEST_F(NorvalectlApplyTest, DamagedFilesStillApplyWithoutViolations)
 {
     const std::pair<const char*, std::string> damages[] = {
         {"config0.bin", std::string(100, '\x01')},
-        {"record.ini", std::string("\xFF\xFE[\x00Macro\x00Name]\n\x01\x02\x03=\x00=", 24) + std::string(500, '\x9C')},
+        {"record.ini", "\xFF\xFE[\x00Macro\x00Name]\n\x01\x02\x03=\x00="s + std::string(500, '\x9C')},
         {"record.ini", "[MacroName]\nMacroCount=2000000000\n0=M\n[M]\nItemCount=99999\nMacroLoopTimes=x\n"},
         {"str.ini", ""},
     };
