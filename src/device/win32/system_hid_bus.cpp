@@ -118,6 +118,8 @@ void SystemHidBus::Close(HidHandle handle)
         DWORD transferred = 0;
         GetOverlappedResult(Native(handle), &read->overlapped, &transferred, TRUE);
         read->closed = true;
+        std::lock_guard lock(mutex_);
+        eventReads_.erase(handle);
     }
     CloseHandle(Native(handle));
 }
