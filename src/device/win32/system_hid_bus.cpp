@@ -7,6 +7,7 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 #include "device/win32/bounded_io.h"
@@ -85,7 +86,7 @@ std::vector<std::uint8_t> Copy(std::span<const std::uint8_t> bytes) { return {by
 // whoever finishes it.
 struct SystemHidBus::EventRead {
     OVERLAPPED overlapped{};
-    bool closed = false;
+    std::atomic<bool> closed{false};
 };
 
 SystemHidBus::SystemHidBus() = default;
