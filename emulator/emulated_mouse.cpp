@@ -34,6 +34,14 @@ std::uint8_t Noise(std::size_t position) { return static_cast<std::uint8_t>(posi
 
 bool IsBlockCommand(std::uint8_t code) { return code == 0x0C || code == 0x0D || code == 0x0F; }
 
+template <typename Map>
+std::optional<typename Map::mapped_type> Lookup(const Map& map, std::uint8_t key)
+{
+    const auto found = map.find(key);
+    if (found == map.end()) return std::nullopt;
+    return found->second;
+}
+
 }  // namespace
 
 EmulatedMouse::EmulatedMouse(Clock& clock, MouseIdentity identity) : clock_(clock), identity_(std::move(identity))
@@ -149,16 +157,6 @@ void EmulatedMouse::SetStoredProfileImage(std::uint8_t profileIndex, const Store
     std::lock_guard lock(mutex_);
     profileImages_[profileIndex] = image;
 }
-
-namespace {
-template <typename Map>
-std::optional<typename Map::mapped_type> Lookup(const Map& map, std::uint8_t key)
-{
-    const auto found = map.find(key);
-    if (found == map.end()) return std::nullopt;
-    return found->second;
-}
-}  // namespace
 
 std::optional<StoredBlock> EmulatedMouse::ProfileImage(std::uint8_t profileIndex) const
 {

@@ -12,7 +12,6 @@ namespace norvale {
 // device link can hold it as plain data and test it against the invalid value.
 enum class HidHandle : std::uintptr_t {};
 inline constexpr HidHandle kInvalidHidHandle{~std::uintptr_t{0}};
-inline constexpr HidHandle kNullHidHandle{0};
 
 struct HidAttributes {
     std::uint16_t vendorId = 0;
