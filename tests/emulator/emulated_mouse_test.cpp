@@ -2,6 +2,8 @@
 
 #include <gmock/gmock.h>
 
+#include <thread>
+
 #include "emulator/emulated_hid_bus.h"
 #include "emulator/thread_signal.h"
 
@@ -128,6 +130,24 @@ TEST_F(EmulatedMouseReports, ButtonPressesReachAnEventReadWhetherItWaitsOrNot)
     EXPECT_TRUE(done.IsSet());
     EXPECT_EQ(bus.FinishEventRead(event), 8u);
     EXPECT_EQ(buffer[2], 0x09);
+}
+
+TEST_F(EmulatedMouseReports, AListenerThreadWaitsForThePressWithoutHoldingTheBus)
+{
+    ThreadSignal done;
+    Bytes buffer(8);
+    ASSERT_TRUE(bus.StartEventRead(event, buffer, done));
+    std::size_t transferred = 0;
+    std::thread listener([&] {
+        done.Wait();
+        transferred = bus.FinishEventRead(event);
+    });
+    // Commands keep flowing on this thread while the listener waits.
+    EXPECT_TRUE(Feature({0x00, 0x02, 0x01, 0, 0, 0, 0, 0, 0xFC}));
+    mouse.Press(0x01, 0x05);
+    listener.join();
+    EXPECT_EQ(transferred, 8u);
+    EXPECT_EQ(buffer[3], 0x05);
 }
 
 TEST_F(EmulatedMouseReports, AWaitingEventReadEndsEmptyWhenCancelledClosedOrUnplugged)
