@@ -89,7 +89,8 @@ public:
 
     virtual std::unique_ptr<HidSignal> CreateSignal() = 0;
     // Starts reading one input report from an overlapped handle; `done` is set
-    // when the read completes, fails or is cancelled. The buffer must outlive it.
+    // when the read completes, fails or is cancelled, but not when it cannot
+    // start (false). The buffer must outlive the read.
     virtual bool StartEventRead(HidHandle handle, std::span<std::uint8_t> buffer, HidSignal& done) = 0;
     // Waits for the read started on the handle; the bytes it transferred, 0 if it failed.
     virtual std::size_t FinishEventRead(HidHandle handle) = 0;
