@@ -2,6 +2,7 @@
 
 #include "app/resource_ids.h"
 #include "app/splash_input.h"
+#include "skin/win32/module_directory.h"
 #include "ui/geometry.h"
 
 namespace norvale {
@@ -22,11 +23,6 @@ ui::Rect AreaToCentreOn(HWND owner)
 
 CDlgSplash::CDlgSplash() : WithMessageMap(IDD_SPLASH) {}
 
-CDlgSplash::~CDlgSplash()
-{
-    if (picture_) DeleteObject(picture_);
-}
-
 const ui::MessageMap<CDlgSplash>& CDlgSplash::Map()
 {
     using M = ui::MessageMap<CDlgSplash>;
@@ -39,8 +35,12 @@ const ui::MessageMap<CDlgSplash>& CDlgSplash::Map()
 
 bool CDlgSplash::OnInitDialog()
 {
-    const ui::Rect place = ui::CentredIn(AreaToCentreOn(GetWindow(Handle(), GW_OWNER)), {width_, height_});
-    SetWindowPos(Handle(), nullptr, place.left, place.top, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Without its picture the splash has no size of its own: it stays out of
+    // sight but still holds start-up for its three seconds.
+    picture_ = SkinBitmap::Decode(SkinPath(L"Skins\\splash.png"));
+    const ui::Size size = picture_.Size();
+    const ui::Rect place = ui::CentredIn(AreaToCentreOn(GetWindow(Handle(), GW_OWNER)), size);
+    SetWindowPos(Handle(), nullptr, place.left, place.top, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
     SetTimer(Handle(), kSplashTimerId, kSplashMilliseconds, nullptr);
     return true;
 }
@@ -55,11 +55,10 @@ std::intptr_t CDlgSplash::OnPaint(const ui::Message&)
     PAINTSTRUCT paint;
     HDC screen = BeginPaint(Handle(), &paint);
     if (picture_) {
-        HDC memory = CreateCompatibleDC(screen);
-        HGDIOBJ previous = SelectObject(memory, picture_);
-        BitBlt(screen, 0, 0, width_, height_, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
+        // The picture is copied as it is, opaque, in one copy.
+        MemorySurface memory(screen);
+        memory.Select(picture_.Handle());
+        BitBlt(screen, 0, 0, picture_.Size().width, picture_.Size().height, memory.Get(), 0, 0, SRCCOPY);
     }
     EndPaint(Handle(), &paint);
     return 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include "skin/win32/skin_bitmap.h"
 #include "ui/message_map.h"
 #include "ui/win32/dialog.h"
 
@@ -8,7 +9,6 @@ namespace norvale {
 class CDlgSplash : public ui::WithMessageMap<CDlgSplash, ui::CDialog> {
 public:
     CDlgSplash();
-    ~CDlgSplash() override;
 
     static const ui::MessageMap<CDlgSplash>& Map();
     bool PreTranslateMessage(MSG& message) override;
@@ -20,9 +20,7 @@ private:
     std::intptr_t OnPaint(const ui::Message&);
     std::intptr_t OnTimer(const ui::Message&);
 
-    HBITMAP picture_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
+    SkinBitmap picture_;
 };
 
 }  // namespace norvale
