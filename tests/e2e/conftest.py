@@ -3,7 +3,7 @@ import subprocess
 
 import pytest
 
-from wine_session import BUILD, ROOT, Display, Utility, WinePrefix
+from wine_session import BUILD, ROOT, Display, Emulator, Utility, WinePrefix
 
 SCREENSHOTS = BUILD / "e2e" / "screenshots"
 FAILURES = BUILD / "e2e" / "failures"
@@ -31,6 +31,19 @@ def stage(folder, emulated=False):
 def staging(tmp_path):
     """A fresh installation folder with the production Norvale.exe."""
     return stage(tmp_path / "Norvale")
+
+
+@pytest.fixture
+def emulated_staging(tmp_path):
+    """A fresh installation folder with the build that talks to norvale-emulator."""
+    return stage(tmp_path / "Norvale", emulated=True)
+
+
+@pytest.fixture
+def emulator(tmp_path):
+    e = Emulator(tmp_path / "emulator.log")
+    yield e
+    e.close()
 
 
 @pytest.fixture

@@ -5,6 +5,7 @@ debug output and screenshots."""
 import os
 import re
 import shutil
+import socket
 import subprocess
 import time
 from pathlib import Path
@@ -159,4 +160,54 @@ class Utility:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+        self._log.close()
+
+
+class Emulator:
+    """norvale-emulator serving one emulated mouse on a loopback port."""
+
+    def __init__(self, log_path):
+        self.port = self._free_port()
+        self._log = open(log_path, "wb")
+        self.process = subprocess.Popen(
+            [str(BUILD / "host" / "bin" / "norvale-emulator"), "--port", str(self.port)],
+            stdout=self._log, stderr=subprocess.STDOUT)
+        if not wait_until(self._answers, 10):
+            raise RuntimeError("norvale-emulator did not start")
+        self.env = {"NORVALE_EMULATOR": f"127.0.0.1:{self.port}"}
+
+    @staticmethod
+    def _free_port():
+        with socket.socket() as s:
+            s.bind(("127.0.0.1", 0))
+            return s.getsockname()[1]
+
+    def _answers(self):
+        try:
+            self.control("violations")
+            return True
+        except OSError:
+            return False
+
+    def control(self, command):
+        """Sends one control command; returns its lines without the closing OK."""
+        with socket.create_connection(("127.0.0.1", self.port), timeout=5) as s:
+            s.sendall(command.encode() + b"\n")
+            data = b""
+            while not (data.endswith(b"OK\n") or b"ERR" in data):
+                chunk = s.recv(65536)
+                if not chunk:
+                    break
+                data += chunk
+        lines = data.decode().splitlines()
+        if lines and lines[-1].startswith("ERR"):
+            raise RuntimeError(f"{command}: {lines[-1]}")
+        return lines[:-1]
+
+    def close(self):
+        self.process.terminate()
+        try:
+            self.process.wait(5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
         self._log.close()

@@ -2,12 +2,17 @@
 
 #include "app/resource_ids.h"
 #include "app/win32/dlg_splash.h"
+#include "device/device_commands.h"
+#include "device/device_discovery.h"
+#include "device/hid_bus_factory.h"
 #include "ui/dialog_keys.h"
 
 namespace norvale {
 
 CMouseConfigurationDlg::CMouseConfigurationDlg()
-    : WithMessageMap(IDD_MAIN), icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NORVALE)))
+    : WithMessageMap(IDD_MAIN),
+      icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NORVALE))),
+      bus_(CreateHidBus())
 {
 }
 
@@ -21,6 +26,7 @@ const ui::MessageMap<CMouseConfigurationDlg>& CMouseConfigurationDlg::Map()
         M::On(WM_ERASEBKGND, &CMouseConfigurationDlg::OnEraseBackground),
         M::On(WM_QUERYDRAGICON, &CMouseConfigurationDlg::OnQueryDragIcon),
         M::On(WM_LBUTTONDOWN, &CMouseConfigurationDlg::OnLeftButtonDown),
+        M::On(WM_DESTROY, &CMouseConfigurationDlg::OnDestroy),
     };
     return map;
 }
@@ -34,6 +40,12 @@ bool CMouseConfigurationDlg::OnInitDialog()
     splash.DoModal(Handle());
 
     SetWindowTextW(Handle(), L"Norvale");
+    link_.devicePresent = DiscoverMouse(*bus_, link_) ? 1 : 0;
+
+    // Settings, skin, controls, tray and pages join the start-up here.
+
+    ReadFirmwareVersion(Device());
+    ReadFirmwareVersion(Device());
     return true;
 }
 
@@ -62,6 +74,16 @@ std::intptr_t CMouseConfigurationDlg::OnLeftButtonDown(const ui::Message& messag
 {
     // Any free point of the surface drags the window, as its caption would.
     Post(WM_NCLBUTTONDOWN, HTCAPTION, message.lParam);
+    return Default();
+}
+
+}  // namespace norvale
+
+namespace norvale {
+
+std::intptr_t CMouseConfigurationDlg::OnDestroy(const ui::Message&)
+{
+    CloseDeviceHandles(*bus_, link_);
     return Default();
 }
 

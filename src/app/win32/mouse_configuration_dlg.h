@@ -1,4 +1,9 @@
 #pragma once
+#include <memory>
+
+#include "device/device_link.h"
+#include "device/hid_bus.h"
+#include "platform/clock.h"
 #include "ui/message_map.h"
 #include "ui/win32/dialog.h"
 
@@ -21,8 +26,13 @@ private:
     std::intptr_t OnEraseBackground(const ui::Message&);
     std::intptr_t OnQueryDragIcon(const ui::Message&);
     std::intptr_t OnLeftButtonDown(const ui::Message&);
+    std::intptr_t OnDestroy(const ui::Message&);
+    DeviceContext Device() { return {*bus_, link_, clock_}; }
 
     HICON icon_;
+    std::unique_ptr<HidBus> bus_;
+    DeviceLink link_;
+    SystemClock clock_;
 };
 
 }  // namespace norvale
