@@ -5,9 +5,14 @@
 #include "device/device_commands.h"
 #include "device/device_discovery.h"
 #include "device/hid_bus_factory.h"
+#include "skin/win32/module_directory.h"
 #include "ui/dialog_keys.h"
+#include "ui/geometry.h"
 
 namespace norvale {
+namespace {
+const wchar_t kBackground[] = L"/skins/main.png";
+}
 
 CMouseConfigurationDlg::CMouseConfigurationDlg()
     : WithMessageMap(IDD_MAIN),
@@ -42,7 +47,17 @@ bool CMouseConfigurationDlg::OnInitDialog()
     SetWindowTextW(Handle(), L"Norvale");
     link_.devicePresent = DiscoverMouse(*bus_, link_) ? 1 : 0;
 
-    // Settings, skin, controls, tray and pages join the start-up here.
+    // Settings, controls, tray and pages join the start-up here.
+    if (canvas_.Load(SkinPath(kBackground))) {
+        // The template only approximates the picture's size, so the window is
+        // centred again at its real size.
+        RECT workArea{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+        const ui::Rect place =
+            ui::CentredIn({workArea.left, workArea.top, workArea.right, workArea.bottom}, canvas_.Size());
+        SetWindowPos(Handle(), nullptr, place.left, place.top, place.Width(), place.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
     ReadFirmwareVersion(Device());
     ReadFirmwareVersion(Device());
@@ -57,7 +72,10 @@ bool CMouseConfigurationDlg::PreTranslateMessage(MSG& message)
 
 std::intptr_t CMouseConfigurationDlg::OnPaint(const ui::Message&)
 {
-    return Default();
+    PaintList list;
+    list.background = kBackground;
+    PaintSkinnedWindow(Handle(), canvas_, list, nullptr);
+    return 0;
 }
 
 std::intptr_t CMouseConfigurationDlg::OnEraseBackground(const ui::Message&)

@@ -4,6 +4,7 @@
 #include "device/device_link.h"
 #include "device/hid_bus.h"
 #include "platform/clock.h"
+#include "skin/win32/page_canvas.h"
 #include "ui/message_map.h"
 #include "ui/win32/dialog.h"
 
@@ -33,6 +34,7 @@ private:
     std::unique_ptr<HidBus> bus_;
     DeviceLink link_;
     SystemClock clock_;
+    PageCanvas canvas_;
 };
 
 }  // namespace norvale
