@@ -95,10 +95,6 @@ std::intptr_t CMouseConfigurationDlg::OnLeftButtonDown(const ui::Message& messag
     return Default();
 }
 
-}  // namespace norvale
-
-namespace norvale {
-
 std::intptr_t CMouseConfigurationDlg::OnDestroy(const ui::Message&)
 {
     CloseDeviceHandles(*bus_, link_);
