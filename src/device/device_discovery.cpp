@@ -49,6 +49,9 @@ bool AdoptCommandCollection(HidBus& bus, DeviceLink& link, const HidCaps& caps)
     link.commandInputReportLength = caps.inputReportByteLength;
     link.featureReportLength = caps.featureReportByteLength;
     link.devicePresent = 1;
+    // A listener woken by the event collection may have looked before the
+    // mouse counted as present; wake it again now that it does.
+    if (link.readEvent) link.readEvent->Set();
     return true;
 }
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "app/device_notification.h"
-#include "app/event_report.h"
+#include "device/event_report.h"
 #include "text/ui_texts.h"
 
 namespace norvale {
@@ -93,22 +93,6 @@ TEST_F(DeviceNotification, HotPlugVerdictsShowShortBalloons)
               (Balloon{L"The system detect Corvane.", L"Info", 100}));
     EXPECT_EQ(RespondToDeviceNotification(15, 0, saved_).balloon,
               (Balloon{L"The system did not detect Corvane!", L"Warning", 100}));
-}
-
-TEST(EventReport, OnlyReportsStartingWith0607AndLongEnoughCarryAnEvent)
-{
-    const std::array<std::uint8_t, 4> event{0x06, 0x07, 0x09, 0x02};
-    EXPECT_EQ(ParseEventReport(event), (DeviceEvent{0x09, 0x02}));
-
-    const std::vector<std::vector<std::uint8_t>> dropped{
-        {}, {0x05, 0x07, 0x01, 0x01}, {0x06, 0x08, 0x01, 0x01}, {0x06, 0x07, 0x01}};
-    for (const auto& report : dropped) EXPECT_FALSE(ParseEventReport(report)) << report.size();
-}
-
-TEST(EventReport, DebugLineShowsCodeAndValueInHex)
-{
-    EXPECT_EQ(ListenerDebugLine({0x02, 0x03}), L"ReadThreadFun ReadBuffer[2]:0x02,ReadBuffer[3]:0x03\n");
-    EXPECT_EQ(ListenerDebugLine({0x0E, 0xFF}), L"ReadThreadFun ReadBuffer[2]:0x0e,ReadBuffer[3]:0xff\n");
 }
 
 }  // namespace

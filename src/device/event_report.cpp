@@ -1,4 +1,4 @@
-#include "app/event_report.h"
+#include "device/event_report.h"
 
 #include "device/hex_text.h"
 
