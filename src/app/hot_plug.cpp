@@ -25,19 +25,19 @@ MainActions MouseLost()
 
 }  // namespace
 
-DeviceChange ClassifyDeviceChange(std::uintptr_t event, std::uint32_t broadcastType,
+HotPlugEvent ClassifyDeviceChange(std::uintptr_t event, std::uint32_t broadcastType,
                                   std::wstring_view interfaceName)
 {
-    if (broadcastType != kDeviceInterfaceBroadcast) return DeviceChange::Ignored;
-    if (event == kDeviceArrival && ContainsAny(interfaceName, kArrivalNames)) return DeviceChange::Arrival;
-    if (event == kDeviceRemoveComplete && ContainsAny(interfaceName, kRemovalNames)) return DeviceChange::Removal;
-    return DeviceChange::Ignored;
+    if (broadcastType != kDeviceInterfaceBroadcast) return HotPlugEvent::Ignored;
+    if (event == kDeviceArrival && ContainsAny(interfaceName, kArrivalNames)) return HotPlugEvent::Arrival;
+    if (event == kDeviceRemoveComplete && ContainsAny(interfaceName, kRemovalNames)) return HotPlugEvent::Removal;
+    return HotPlugEvent::Ignored;
 }
 
-MainActions HotPlugActions(DeviceChange change, bool mouseFound)
+MainActions HotPlugActions(HotPlugEvent change, bool mouseFound)
 {
     switch (change) {
-    case DeviceChange::Arrival:
+    case HotPlugEvent::Arrival:
         if (!mouseFound) return MouseLost();
         return {{S::NotifyMouseDetected},
                 {S::MarkDevicePresent},
@@ -48,13 +48,13 @@ MainActions HotPlugActions(DeviceChange change, bool mouseFound)
                 {S::LoadLabelTexts},
                 {S::ResumeListener},
                 {S::AddTrayIcon}};
-    case DeviceChange::Removal: {
+    case HotPlugEvent::Removal: {
         if (mouseFound) return {{S::MarkDevicePresent}, {S::AddTrayIcon}};
         MainActions actions = MouseLost();
         actions.insert(actions.begin(), {S::LogMouseMissing});
         return actions;
     }
-    case DeviceChange::Ignored: return {};
+    case HotPlugEvent::Ignored: return {};
     }
     return {};
 }

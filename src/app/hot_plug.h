@@ -12,16 +12,16 @@ inline constexpr std::uint32_t kDeviceInterfaceBroadcast = 5;    // DBT_DEVTYP_D
 
 inline constexpr std::wstring_view kMouseMissingDebugLine = L"The system did not detect the gaming mouse.";
 
-enum class DeviceChange { Ignored, Arrival, Removal };
+enum class HotPlugEvent { Ignored, Arrival, Removal };
 
 // Which WM_DEVICECHANGE notices concern the mouse: arrivals and completed
 // removals of HID interfaces whose name carries its vendor and product id,
 // in one of the two spellings the system uses for that event.
-DeviceChange ClassifyDeviceChange(std::uintptr_t event, std::uint32_t broadcastType,
+HotPlugEvent ClassifyDeviceChange(std::uintptr_t event, std::uint32_t broadcastType,
                                   std::wstring_view interfaceName);
 
 // What follows once both discovery passes have run again for an arrival or
 // removal: `mouseFound` is whether both collections opened.
-MainActions HotPlugActions(DeviceChange change, bool mouseFound);
+MainActions HotPlugActions(HotPlugEvent change, bool mouseFound);
 
 }  // namespace norvale

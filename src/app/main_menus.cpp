@@ -5,7 +5,6 @@
 namespace norvale {
 namespace {
 
-constexpr int kWebAddressSlot = 524;
 constexpr int kExitSlot = 546;
 
 }  // namespace

@@ -10,6 +10,9 @@ struct MenuItem {
     friend bool operator==(const MenuItem&, const MenuItem&) = default;
 };
 
+// The UI text that holds the maker's web address, which command 1001 opens.
+inline constexpr int kWebAddressSlot = 524;
+
 inline constexpr unsigned kWebSiteCommand = 1001;
 inline constexpr unsigned kFirmwareUpdaterCommand = 1002;
 inline constexpr unsigned kVersionItemId = 1003;  // shown only; nothing handles it

@@ -50,8 +50,9 @@ public:
     HoverActions OnMouseMove(const PointerFacts& facts);
     // The capture went elsewhere: let it go; the next move outside unlights.
     HoverActions OnCaptureChanged() const;
-    // Focus lost, or the owner dims the button itself.
-    void Clear() { lit_ = false; }
+    // Focus lost, or the owner lights or dims the button itself (a button
+    // whose menu is open stays lit).
+    void Set(bool lit) { lit_ = lit; }
 
 private:
     bool lit_ = false;

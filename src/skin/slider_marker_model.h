@@ -28,6 +28,8 @@ public:
 
     MarkerAxis Axis() const { return axis_; }
     const ui::Rect& Rect() const { return rect_; }
+    // The track moved in its parent: presses and drags are measured there.
+    void SetRect(const ui::Rect& rect) { rect_ = rect; }
     int Minimum() const { return minimum_; }
     int Maximum() const { return maximum_; }
     int Value() const { return value_; }

@@ -20,30 +20,30 @@ TEST(HotPlug, InterfaceNamesMatchOnlyTheSpellingsOfTheirEvent)
     struct Case {
         std::uintptr_t event;
         const wchar_t* ids;
-        DeviceChange expected;
+        HotPlugEvent expected;
     };
     const Case cases[] = {
-        {0x8000, L"VID_04d9&PID_b62e", DeviceChange::Arrival},
-        {0x8000, L"VID_04D9&PID_B62E", DeviceChange::Arrival},
-        {0x8000, L"Vid_04d9&Pid_b62e", DeviceChange::Ignored},
-        {0x8000, L"VID_04d9&PID_B62E", DeviceChange::Ignored},
-        {0x8000, L"VID_04D9&PID_A001", DeviceChange::Ignored},
-        {0x8004, L"Vid_04d9&Pid_b62e", DeviceChange::Removal},
-        {0x8004, L"VID_04D9&PID_B62E", DeviceChange::Removal},
-        {0x8004, L"VID_04d9&PID_b62e", DeviceChange::Ignored},
-        {0x8004, L"Vid_04d9&Pid_a001", DeviceChange::Ignored},
-        {0x8001, L"VID_04D9&PID_B62E", DeviceChange::Ignored},
-        {0x0007, L"VID_04D9&PID_B62E", DeviceChange::Ignored},
+        {0x8000, L"VID_04d9&PID_b62e", HotPlugEvent::Arrival},
+        {0x8000, L"VID_04D9&PID_B62E", HotPlugEvent::Arrival},
+        {0x8000, L"Vid_04d9&Pid_b62e", HotPlugEvent::Ignored},
+        {0x8000, L"VID_04d9&PID_B62E", HotPlugEvent::Ignored},
+        {0x8000, L"VID_04D9&PID_A001", HotPlugEvent::Ignored},
+        {0x8004, L"Vid_04d9&Pid_b62e", HotPlugEvent::Removal},
+        {0x8004, L"VID_04D9&PID_B62E", HotPlugEvent::Removal},
+        {0x8004, L"VID_04d9&PID_b62e", HotPlugEvent::Ignored},
+        {0x8004, L"Vid_04d9&Pid_a001", HotPlugEvent::Ignored},
+        {0x8001, L"VID_04D9&PID_B62E", HotPlugEvent::Ignored},
+        {0x0007, L"VID_04D9&PID_B62E", HotPlugEvent::Ignored},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ClassifyDeviceChange(c.event, 5, InterfaceName(c.ids)), c.expected) << c.event << ' ' << c.ids;
     }
-    EXPECT_EQ(ClassifyDeviceChange(0x8000, 2, InterfaceName(L"VID_04D9&PID_B62E")), DeviceChange::Ignored);
+    EXPECT_EQ(ClassifyDeviceChange(0x8000, 2, InterfaceName(L"VID_04D9&PID_B62E")), HotPlugEvent::Ignored);
 }
 
 TEST(HotPlug, ArrivalOfTheMouseReloadsAndStartsListening)
 {
-    EXPECT_EQ(HotPlugActions(DeviceChange::Arrival, true), (MainActions{{S::NotifyMouseDetected},
+    EXPECT_EQ(HotPlugActions(HotPlugEvent::Arrival, true), (MainActions{{S::NotifyMouseDetected},
                                                                         {S::MarkDevicePresent},
                                                                         {S::ClearDeviceState},
                                                                         {S::ReadProfileIndexIntoSettings},
@@ -52,19 +52,19 @@ TEST(HotPlug, ArrivalOfTheMouseReloadsAndStartsListening)
                                                                         {S::LoadLabelTexts},
                                                                         {S::ResumeListener},
                                                                         {S::AddTrayIcon}}));
-    EXPECT_EQ(HotPlugActions(DeviceChange::Arrival, false),
+    EXPECT_EQ(HotPlugActions(HotPlugEvent::Arrival, false),
               (MainActions{{S::NotifyMouseMissing}, {S::HideWindow}, {S::MarkDeviceAbsent}, {S::RemoveTrayIcon}}));
 }
 
 TEST(HotPlug, RemovalChecksWhetherTheMouseIsStillThere)
 {
-    EXPECT_EQ(HotPlugActions(DeviceChange::Removal, true), (MainActions{{S::MarkDevicePresent}, {S::AddTrayIcon}}));
-    EXPECT_EQ(HotPlugActions(DeviceChange::Removal, false), (MainActions{{S::LogMouseMissing},
+    EXPECT_EQ(HotPlugActions(HotPlugEvent::Removal, true), (MainActions{{S::MarkDevicePresent}, {S::AddTrayIcon}}));
+    EXPECT_EQ(HotPlugActions(HotPlugEvent::Removal, false), (MainActions{{S::LogMouseMissing},
                                                                          {S::NotifyMouseMissing},
                                                                          {S::HideWindow},
                                                                          {S::MarkDeviceAbsent},
                                                                          {S::RemoveTrayIcon}}));
-    EXPECT_TRUE(HotPlugActions(DeviceChange::Ignored, true).empty());
+    EXPECT_TRUE(HotPlugActions(HotPlugEvent::Ignored, true).empty());
 }
 
 }  // namespace

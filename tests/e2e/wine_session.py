@@ -87,8 +87,8 @@ class WinePrefix:
         self.env = dict(display.env, WINEPREFIX=str(path), WINEDEBUG="-all,warn+seh",
                         WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d",
                         LANG="C.UTF-8", LC_ALL="C.UTF-8")
-        subprocess.run(["wineboot", "-u"], env=self.env, capture_output=True, check=True)
-        self.wait_idle()
+        subprocess.run([str(ROOT / "scripts" / "prepare-wine-prefix")], env=self.env, capture_output=True,
+                       check=True)
 
     def wait_idle(self):
         subprocess.run(["wineserver", "-w"], env=self.env, capture_output=True)

@@ -1,24 +1,53 @@
 #include "app/win32/mouse_configuration_dlg.h"
 
+#include <dbt.h>
+#include <shellapi.h>
+
+#include "app/app_messages.h"
+#include "app/axis_sliders.h"
+#include "app/hot_plug.h"
 #include "app/resource_ids.h"
+#include "app/tray_icon.h"
+#include "app/win32/device_change_relay.h"
 #include "app/win32/dlg_splash.h"
+#include "assign/win32/ex_menu.h"
 #include "device/device_commands.h"
 #include "device/device_discovery.h"
 #include "device/hid_bus_factory.h"
+#include "encoding/device_state_area.h"
+#include "macro/macro_image_rebuild.h"
+#include "platform/debug_output.h"
+#include "platform/win32/executable_path.h"
+#include "skin/slider_marker_model.h"
+#include "skin/ui_font.h"
 #include "skin/win32/module_directory.h"
+#include "skin/win32/skin_bitmap.h"
+#include "skin/win32/ui_font_win32.h"
+#include "text/ui_texts.h"
 #include "ui/dialog_keys.h"
-#include "ui/geometry.h"
 
 namespace norvale {
 namespace {
-const wchar_t kBackground[] = L"/skins/main.png";
+
+constexpr int kWindowFontHeight = 13;
+constexpr int kWindowFontWeight = 400;
+constexpr COLORREF kEditTextColour = RGB(0, 255, 0);
+constexpr COLORREF kEditBackground = 0x949494;
+
+SettingsRecord& Record()
+{
+    return TheSettingsRecord();
 }
+
+}  // namespace
 
 CMouseConfigurationDlg::CMouseConfigurationDlg()
     : WithMessageMap(IDD_MAIN),
       icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NORVALE))),
-      bus_(CreateHidBus())
+      bus_(CreateHidBus()),
+      settingsFiles_(ExecutablePath(), Record().live, fileSystem_, profileFile_)
 {
+    ConnectMacroImageRebuild(settingsFiles_, Record().live, profileFile_, fileSystem_);
 }
 
 CMouseConfigurationDlg::~CMouseConfigurationDlg() = default;
@@ -26,12 +55,24 @@ CMouseConfigurationDlg::~CMouseConfigurationDlg() = default;
 const ui::MessageMap<CMouseConfigurationDlg>& CMouseConfigurationDlg::Map()
 {
     using M = ui::MessageMap<CMouseConfigurationDlg>;
+    using D = CMouseConfigurationDlg;
     static const M map{
-        M::On(WM_PAINT, &CMouseConfigurationDlg::OnPaint),
-        M::On(WM_ERASEBKGND, &CMouseConfigurationDlg::OnEraseBackground),
-        M::On(WM_QUERYDRAGICON, &CMouseConfigurationDlg::OnQueryDragIcon),
-        M::On(WM_LBUTTONDOWN, &CMouseConfigurationDlg::OnLeftButtonDown),
-        M::On(WM_DESTROY, &CMouseConfigurationDlg::OnDestroy),
+        M::On(WM_PAINT, &D::OnPaint),
+        M::On(WM_ERASEBKGND, &D::OnEraseBackground),
+        M::On(WM_QUERYDRAGICON, &D::OnQueryDragIcon),
+        M::On(WM_LBUTTONDOWN, &D::OnLeftButtonDown),
+        M::On(WM_NCPAINT, &D::OnNcPaint),
+        M::On(WM_CTLCOLORBTN, &D::OnButtonColour),
+        M::On(WM_CTLCOLOREDIT, &D::OnEditColour),
+        M::On(WM_MEASUREITEM, &D::OnMenuOwnerDraw),
+        M::On(WM_DRAWITEM, &D::OnMenuOwnerDraw),
+        M::On(WM_MARKER_CHANGED, &D::OnMarkerChanged),
+        M::Command(kWebSiteCommand, &D::OnOpenWebSite),
+        M::Command(kFirmwareUpdaterCommand, &D::OnStartFirmwareUpdater),
+        M::On(WM_TRAY_ICON_NOTIFY, &D::OnTrayIcon),
+        M::On(WM_DEVICE_NOTIFY, &D::OnDeviceNotify),
+        M::On(WM_DEVICECHANGE, &D::OnDeviceChange),
+        M::On(WM_DESTROY, &D::OnDestroy),
     };
     return map;
 }
@@ -45,10 +86,68 @@ bool CMouseConfigurationDlg::OnInitDialog()
     splash.DoModal(Handle());
 
     SetWindowTextW(Handle(), L"Norvale");
-    link_.devicePresent = DiscoverMouse(*bus_, link_) ? 1 : 0;
+    Record().mainWindow = Handle();
+    // Without the read event or the device notices the window stays an empty
+    // dialog: no settings, skin or controls.
+    if (!StartDeviceLink()) return true;
 
-    // Settings, controls, tray and pages join the start-up here.
-    if (canvas_.Load(SkinPath(kBackground))) {
+    LoadSettingsAndTexts();
+    BuildSkin();
+    controls_.Create(*this, UiFontFace(UiLanguageCode()));
+    CollapseSections();
+    ShowMouseView(kTopView);
+
+    tray_.Fill(Handle(), icon_, TrayTip());
+    tray_.Add();
+    ReadFirmwareVersion(Device());
+    if (DevicePresent()) {
+        Carry({{MainStep::RefreshButtonLabels}, {MainStep::RefreshAxisSliders}, {MainStep::SendFunctionOption}});
+    } else {
+        tray_.Delete();
+    }
+    ReadFirmwareVersion(Device());
+    Carry({{MainStep::ApplyPointerSettings}});
+    return true;
+}
+
+bool CMouseConfigurationDlg::StartDeviceLink()
+{
+    if (DiscoverMouse(*bus_, link_)) {
+        TheDeviceStateArea() = {};
+        Record().live.profileIndex = 0;
+    } else {
+        link_.devicePresent = 0;
+    }
+
+    readEvent_ = bus_->CreateSignal();
+    if (!readEvent_) {
+        DebugLine(L"CreateEvent failed.");
+        return false;
+    }
+    link_.readEvent = readEvent_.get();
+    listener_ = std::make_unique<ListenerThread>(*bus_, link_);
+    if (DevicePresent()) listener_->Resume();
+
+    deviceNotification_ = RegisterForHidNotifications(Handle());
+    if (!deviceNotification_) {
+        DebugLine(L"RegisterDeviceNotification failed!!!");
+        return false;
+    }
+    RelayBusDeviceChanges(*bus_, Handle());
+    return true;
+}
+
+void CMouseConfigurationDlg::LoadSettingsAndTexts()
+{
+    settingsFiles_.LoadSettings();
+    CommitSettings(Record());
+    FillUiTexts(settingsFiles_.ReadUiLanguageCode());
+    Carry({{MainStep::LoadLabelTexts}});
+}
+
+void CMouseConfigurationDlg::BuildSkin()
+{
+    if (canvas_.Load(SkinPath(kMainBackground))) {
         // The template only approximates the picture's size, so the window is
         // centred again at its real size.
         RECT workArea{};
@@ -58,23 +157,38 @@ bool CMouseConfigurationDlg::OnInitDialog()
         SetWindowPos(Handle(), nullptr, place.left, place.top, place.Width(), place.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-
-    ReadFirmwareVersion(Device());
-    ReadFirmwareVersion(Device());
-    return true;
+    const bool traditionalChinese = UiLanguageCode() == L"CHT";
+    font_ = CreateUiFont({UiFontFace(UiLanguageCode()), kWindowFontHeight, kWindowFontWeight,
+                          static_cast<std::uint8_t>(traditionalChinese ? ANSI_CHARSET : DEFAULT_CHARSET)});
+    model_.sections.SetPanelHeights(MeasureSkinImage(SkinPath(kAssignmentHeightPicture)).height,
+                                    MeasureSkinImage(SkinPath(kAxisHeightPicture)).height);
 }
 
 bool CMouseConfigurationDlg::PreTranslateMessage(MSG& message)
 {
     if (ui::IsSwallowedDialogKey(message.message, message.wParam)) return true;
+    if (message.message == WM_CLEAR_BUTTON_SELECTION && message.hwnd == Handle()) ClearButtonSelection();
     return CDialog::PreTranslateMessage(message);
+}
+
+bool CMouseConfigurationDlg::OnCommand(const ui::Message& message)
+{
+    const auto sender = reinterpret_cast<HWND>(message.lParam);
+    if (!sender || HIWORD(message.wParam) != BN_CLICKED) return false;
+    if (const auto button = controls_.ButtonOf(sender)) {
+        Carry(RouteButtonClick(*button, model_.Facts(DevicePresent(), Record().profileListWindow != nullptr)));
+        return true;
+    }
+    if (const auto button = controls_.FunctionButtonOf(sender)) {
+        Carry(RouteFunctionButtonClick(*button));
+        return true;
+    }
+    return false;
 }
 
 std::intptr_t CMouseConfigurationDlg::OnPaint(const ui::Message&)
 {
-    PaintList list;
-    list.background = kBackground;
-    PaintSkinnedWindow(Handle(), canvas_, list, nullptr);
+    PaintSkinnedWindow(Handle(), canvas_, model_.Paint(), font_.Get());
     return 0;
 }
 
@@ -90,14 +204,103 @@ std::intptr_t CMouseConfigurationDlg::OnQueryDragIcon(const ui::Message&)
 
 std::intptr_t CMouseConfigurationDlg::OnLeftButtonDown(const ui::Message& message)
 {
+    ClearButtonSelection();
     // Any free point of the surface drags the window, as its caption would.
     Post(WM_NCLBUTTONDOWN, HTCAPTION, message.lParam);
     return Default();
 }
 
+std::intptr_t CMouseConfigurationDlg::OnNcPaint(const ui::Message&)
+{
+    switch (model_.absentMouse.OnNcPaint(DevicePresent())) {
+    case NcPaintResponse::Default: return Default();
+    case NcPaintResponse::Hide: ShowWindow(Handle(), SW_HIDE); return 0;
+    case NcPaintResponse::Nothing: return 0;
+    }
+    return 0;
+}
+
+std::intptr_t CMouseConfigurationDlg::OnButtonColour(const ui::Message& message)
+{
+    const LRESULT brush = Default();
+    SetBkMode(reinterpret_cast<HDC>(message.wParam), TRANSPARENT);
+    return brush;
+}
+
+std::intptr_t CMouseConfigurationDlg::OnEditColour(const ui::Message& message)
+{
+    Default();
+    const auto surface = reinterpret_cast<HDC>(message.wParam);
+    SetBkMode(surface, TRANSPARENT);
+    SelectObject(surface, font_.Get());
+    SetTextColor(surface, kEditTextColour);
+    editBrush_.Reset(CreateSolidBrush(kEditBackground));
+    return reinterpret_cast<std::intptr_t>(editBrush_.Get());
+}
+
+std::intptr_t CMouseConfigurationDlg::OnMenuOwnerDraw(const ui::Message& message)
+{
+    if (auto handled = RouteMenuOwnerDraw(message.id, message.wParam, message.lParam)) return *handled;
+    return Default();
+}
+
+std::intptr_t CMouseConfigurationDlg::OnMarkerChanged(const ui::Message& message)
+{
+    StoreSliderValue(Record().live, message.lParam, message.wParam);
+    return 0;
+}
+
+std::intptr_t CMouseConfigurationDlg::OnOpenWebSite(const ui::Message&)
+{
+    ShellExecuteW(nullptr, L"open", UiText(kWebAddressSlot).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return 0;
+}
+
+std::intptr_t CMouseConfigurationDlg::OnStartFirmwareUpdater(const ui::Message&)
+{
+    SYSTEM_INFO system{};
+    GetNativeSystemInfo(&system);
+    const std::wstring updater = FirmwareUpdaterPath(ModuleDirectory(), system.wProcessorArchitecture);
+    ShellExecuteW(nullptr, nullptr, updater.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return 0;
+}
+
+std::intptr_t CMouseConfigurationDlg::OnTrayIcon(const ui::Message& message)
+{
+    const TrayResponse response = RespondToTrayIcon(message.wParam, message.lParam, DevicePresent());
+    Carry(response.actions);
+    return response.result;
+}
+
+std::intptr_t CMouseConfigurationDlg::OnDeviceNotify(const ui::Message& message)
+{
+    const DeviceNotificationResponse response =
+        RespondToDeviceNotification(message.wParam, message.lParam, Record().savedSettings);
+    for (const DeviceQuery query : response.queries) ReadMouseProfile(query);
+    if (response.balloon) tray_.ShowBalloon(*response.balloon);
+    return 0;
+}
+
+std::intptr_t CMouseConfigurationDlg::OnDeviceChange(const ui::Message& message)
+{
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(message.lParam);
+    if (!header || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return TRUE;
+    const auto* broadcast = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
+    const HotPlugEvent event = ClassifyDeviceChange(message.wParam, header->dbch_devicetype, broadcast->dbcc_name);
+    if (event == HotPlugEvent::Ignored) return TRUE;
+    const bool found = DiscoverMouse(*bus_, link_);
+    Carry(HotPlugActions(event, found));
+    return TRUE;
+}
+
 std::intptr_t CMouseConfigurationDlg::OnDestroy(const ui::Message&)
 {
+    EndBusDeviceChangeRelay(*bus_);
+    if (deviceNotification_) UnregisterDeviceNotification(deviceNotification_);
+    // The listener ends before the handles it reads from close.
+    if (listener_) listener_->Stop();
     CloseDeviceHandles(*bus_, link_);
+    tray_.Delete();
     return Default();
 }
 

@@ -1,16 +1,33 @@
 #pragma once
-#include <memory>
+#include <windows.h>
 
+#include <memory>
+#include <vector>
+
+#include "app/main_menus.h"
+#include "app/main_window_model.h"
+#include "app/win32/listener_thread.h"
+#include "app/win32/main_window_controls.h"
+#include "app/win32/notify_icon.h"
 #include "device/device_link.h"
 #include "device/hid_bus.h"
+#include "device/win32/system_pointer_settings.h"
+#include "encoding/apply_sequence.h"
 #include "platform/clock.h"
+#include "platform/win32/windows_file_system.h"
+#include "platform/win32/windows_profile_file.h"
+#include "settings/settings_files.h"
+#include "skin/win32/gdi_handles.h"
 #include "skin/win32/page_canvas.h"
 #include "ui/message_map.h"
 #include "ui/win32/dialog.h"
 
 namespace norvale {
 
-// The utility's one top-level window: a borderless skinned dialog.
+// The utility's one top-level window: a borderless skinned dialog that
+// shows the mouse, its buttons and sections, owns the start-up of the device
+// link and the settings, and hides to the notification area. What it shows
+// and does is decided by its model; the window carries the decisions out.
 class CMouseConfigurationDlg : public ui::WithMessageMap<CMouseConfigurationDlg, ui::CDialog> {
 public:
     CMouseConfigurationDlg();
@@ -19,22 +36,81 @@ public:
     static const ui::MessageMap<CMouseConfigurationDlg>& Map();
     bool PreTranslateMessage(MSG& message) override;
 
+    // Offered to the windows that come with the pages, the profile list and
+    // the function menus.
+    void ClearButtonSelection();
+    void SelectButton(int button);
+    void ShowMouseView(int view);
+    void RefreshButtonLabels();
+    void StoreButtonLabel(int button);
+    void RefreshAxisSliders();
+    void HideToTray();
+    void LayoutAssignmentSection(bool closed);
+    void LayoutAxisSection(bool closed);
+    void CollapseSections();
+
 protected:
     bool OnInitDialog() override;
+    bool OnCommand(const ui::Message& message) override;
 
 private:
+    bool StartDeviceLink();
+    void LoadSettingsAndTexts();
+    void BuildSkin();
+
+    // Carrying out the model's decisions (main_window_steps.cpp).
+    void Carry(const MainActions& actions);
+    bool CarryStep(const MainAction& action);
+    void CarrySelection(const SelectionRepaint& repaint);
+    void CarryLayout(const SectionLayout& layout);
+    void NoteButtonHover();
+    void OpenMenu(const std::vector<MenuItem>& items, int itemWidth, UINT trackFlags);
+    void RecentreWindow();
+    void SetExtendedStyle(LONG_PTR remove, LONG_PTR add);
+    void ShowSectionHeaders(int show);
+    void ShowFunctionButtons(int show);
+    void ReadMouseProfile(DeviceQuery query);
+    ButtonCaptions Captions() const;
+    ApplyContext Apply();
+    DeviceContext Device() { return {*bus_, link_, clock_}; }
+    bool DevicePresent() const { return link_.devicePresent == 1; }
+
     std::intptr_t OnPaint(const ui::Message&);
     std::intptr_t OnEraseBackground(const ui::Message&);
     std::intptr_t OnQueryDragIcon(const ui::Message&);
     std::intptr_t OnLeftButtonDown(const ui::Message&);
+    std::intptr_t OnNcPaint(const ui::Message&);
+    std::intptr_t OnButtonColour(const ui::Message&);
+    std::intptr_t OnEditColour(const ui::Message&);
+    std::intptr_t OnMenuOwnerDraw(const ui::Message&);
+    std::intptr_t OnMarkerChanged(const ui::Message&);
+    std::intptr_t OnOpenWebSite(const ui::Message&);
+    std::intptr_t OnStartFirmwareUpdater(const ui::Message&);
+    std::intptr_t OnTrayIcon(const ui::Message&);
+    std::intptr_t OnDeviceNotify(const ui::Message&);
+    std::intptr_t OnDeviceChange(const ui::Message&);
     std::intptr_t OnDestroy(const ui::Message&);
-    DeviceContext Device() { return {*bus_, link_, clock_}; }
 
     HICON icon_;
     std::unique_ptr<HidBus> bus_;
     DeviceLink link_;
     SystemClock clock_;
+    std::unique_ptr<HidSignal> readEvent_;
+    std::unique_ptr<ListenerThread> listener_;
+    HDEVNOTIFY deviceNotification_ = nullptr;
+
+    WindowsFileSystem fileSystem_;
+    WindowsProfileFile profileFile_;
+    SettingsFiles settingsFiles_;
+    SystemPointerSettings pointerSystem_;
+
     PageCanvas canvas_;
+    GdiObject<HFONT> font_;
+    GdiObject<HBRUSH> editBrush_;
+    MainControls controls_;
+    MainWindowModel model_;
+    NotifyIcon tray_;
+    HCURSOR cursorBeforeWait_ = nullptr;
 };
 
 }  // namespace norvale

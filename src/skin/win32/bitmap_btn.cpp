@@ -52,10 +52,10 @@ void CBitmapBtn::SetStateBitmaps(int x0, int y0, int x1, int y1, HBITMAP normal,
     SetWindowLongPtrW(Handle(), GWL_STYLE, style & ~(WS_BORDER | WS_TABSTOP));
 }
 
-void CBitmapBtn::ClearHover()
+void CBitmapBtn::SetLit(bool lit)
 {
-    if (!hover_.Lit()) return;
-    hover_.Clear();
+    if (hover_.Lit() == lit) return;
+    hover_.Set(lit);
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -161,7 +161,7 @@ std::intptr_t CBitmapBtn::OnLButtonUp(const ui::Message&)
 std::intptr_t CBitmapBtn::OnKillFocus(const ui::Message&)
 {
     const LRESULT result = Default();
-    hover_.Clear();
+    hover_.Set(false);
     InvalidateRect(Handle(), nullptr, FALSE);
     return result;
 }

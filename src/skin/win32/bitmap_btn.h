@@ -25,13 +25,15 @@ public:
     void SetStateBitmaps(int x0, int y0, int x1, int y1, HBITMAP normal, HBITMAP hover, HBITMAP pressed,
                          HBITMAP disabled);
     void SetCaption(std::wstring caption) { caption_ = std::move(caption); }
+    const std::wstring& Caption() const { return caption_; }
     void SetCaptionFontHeight(int height) { fontHeight_ = height; }
     void SetCaptionIndent(int indent) { indent_ = indent; }
     void SetFontFace(std::wstring face) { fontFace_ = std::move(face); }
 
     bool IsLit() const { return hover_.Lit(); }
-    // Dims a lit button, as its owner does once a menu it opened is done.
-    void ClearHover();
+    // Lights or dims the button as its owner decides, for instance to keep
+    // it lit while a menu it opened is shown; repaints only on a change.
+    void SetLit(bool lit);
 
     static const ui::MessageMap<CBitmapBtn>& Map();
 

@@ -28,6 +28,12 @@ bool SliderMarkerWindow::Create(int left, int top, int right, int bottom, HWND p
     return CreateCustom(L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, RECT{left, top, right, bottom}, parent, id);
 }
 
+void SliderMarkerWindow::Place(const ui::Rect& rect)
+{
+    model_.SetRect(rect);
+    MoveWindow(Handle(), rect.left, rect.top, rect.Width(), rect.Height(), TRUE);
+}
+
 void SliderMarkerWindow::SetTrackPictures(int x0, int y0, int x1, int y1, HBITMAP empty, HBITMAP full)
 {
     const ui::Rect area{x0, y0, x1, y1};

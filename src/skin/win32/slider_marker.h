@@ -19,6 +19,8 @@ public:
     void SetTrackPictures(int x0, int y0, int x1, int y1, HBITMAP empty, HBITMAP full);
 
     void SetRange(int minimum, int maximum) { model_.SetRange(minimum, maximum); }
+    // Moves the marker to another rectangle of its parent.
+    void Place(const ui::Rect& rect);
     // Shows the value at once and reports nothing.
     void SetValue(int value);
     int Value() const { return model_.Value(); }

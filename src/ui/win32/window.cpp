@@ -11,12 +11,12 @@ const wchar_t kCustomClass[] = L"NorvaleWindow";
 // The object whose custom window is being created, until WM_NCCREATE claims it.
 thread_local CWnd* windowBeingCreated = nullptr;
 
-bool IsOwnerDrawForChild(UINT message, WPARAM wParam, LPARAM lParam)
+// Controls made with id 0 send id 0 too: only the item type tells a
+// control from a menu.
+bool IsOwnerDrawForChild(UINT message, LPARAM lParam)
 {
-    if (message == WM_DRAWITEM && wParam != 0) {
-        return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlType != ODT_MENU;
-    }
-    return false;
+    return message == WM_DRAWITEM && lParam != 0 &&
+           reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlType != ODT_MENU;
 }
 
 }  // namespace
@@ -133,7 +133,7 @@ LRESULT CWnd::Default()
 
 std::optional<LRESULT> CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!IsOwnerDrawForChild(message, wParam, lParam)) return std::nullopt;
+    if (!IsOwnerDrawForChild(message, lParam)) return std::nullopt;
     CWnd* child = FromHandle(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem);
     return child ? child->OnReflected(message, wParam, lParam) : std::nullopt;
 }

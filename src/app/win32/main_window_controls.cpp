@@ -1,0 +1,90 @@
+#include "app/win32/main_window_controls.h"
+
+#include "app/mouse_views.h"
+#include "skin/win32/module_directory.h"
+#include "skin/win32/skin_bitmap.h"
+#include "text/ui_texts.h"
+
+namespace norvale {
+namespace {
+
+RECT ToRect(const ui::Rect& rect)
+{
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void Skin(CBitmapBtn& button, const ButtonPictures& pictures)
+{
+    const SkinBitmap normal = SkinBitmap::Decode(SkinPath(pictures.normal));
+    const SkinBitmap hover = SkinBitmap::Decode(SkinPath(pictures.hover));
+    const SkinBitmap pressed = SkinBitmap::Decode(SkinPath(pictures.pressed));
+    const SkinBitmap disabled = SkinBitmap::Decode(SkinPath(pictures.disabled));
+    button.SetStateBitmaps(0, 0, pictures.cut.width, pictures.cut.height, normal.Handle(), hover.Handle(),
+                           pressed.Handle(), disabled.Handle());
+}
+
+void MakeButton(CBitmapBtn& button, ui::CWnd& window, const ui::Rect& rect, const ButtonPictures& pictures,
+                std::wstring_view fontFace)
+{
+    button.Create(ToRect(rect), window, 0);
+    Skin(button, pictures);
+    button.SetCaptionFontHeight(kButtonCaptionHeight);
+    button.SetFontFace(std::wstring(fontFace));
+}
+
+}  // namespace
+
+void MainControls::Create(ui::CWnd& window, std::wstring_view fontFace)
+{
+    for (const ImageButtonSpec& spec : MainImageButtons()) {
+        CBitmapBtn& button = Button(spec.button);
+        MakeButton(button, window, spec.rect, spec.pictures, fontFace);
+        if (spec.captionSlot != kNoCaption) button.SetCaption(UiText(spec.captionSlot));
+        button.SetCaptionIndent(spec.captionIndent);
+        if (spec.createdHidden) ShowWindow(button.Handle(), SW_HIDE);
+    }
+    for (int row = 1; row <= kFunctionButtonCount; ++row) {
+        MakeButton(FunctionButton(RowButton(row)), window, FunctionButtonRect(row), kFunctionButtonPictures,
+                   fontFace);
+    }
+
+    const SkinBitmap empty = SkinBitmap::Decode(SkinPath(kSliderEmptyPicture));
+    const SkinBitmap full = SkinBitmap::Decode(SkinPath(kSliderFullPicture));
+    for (std::size_t index = 0; index < sliders_.size(); ++index) {
+        const SliderSpec& spec = MainSliders()[index];
+        CDMarker& slider = sliders_[index];
+        const ui::Rect& at = spec.createdAt;
+        slider.Create(at.left, at.top, at.right, at.bottom, window.Handle(), static_cast<UINT>(spec.controlId));
+        slider.SetTrackPictures(0, 0, kSliderPictureCut.width, kSliderPictureCut.height, empty.Handle(),
+                                full.Handle());
+        slider.SetRange(spec.minimum, spec.maximum);
+        if (spec.createdHidden) ShowWindow(slider.Handle(), SW_HIDE);
+    }
+}
+
+CBitmapBtn& MainControls::ViewButton(int view)
+{
+    switch (view) {
+    case kSideView: return Button(MainButton::SideView);
+    case kBackView: return Button(MainButton::Back);
+    default: return Button(MainButton::TopView);
+    }
+}
+
+std::optional<MainButton> MainControls::ButtonOf(HWND sender) const
+{
+    for (const ImageButtonSpec& spec : MainImageButtons()) {
+        if (buttons_[static_cast<std::size_t>(spec.button)].Handle() == sender) return spec.button;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> MainControls::FunctionButtonOf(HWND sender) const
+{
+    for (int button = 0; button < kFunctionButtonCount; ++button) {
+        if (functionButtons_[static_cast<std::size_t>(button)].Handle() == sender) return button;
+    }
+    return std::nullopt;
+}
+
+}  // namespace norvale

@@ -1,0 +1,40 @@
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "app/main_window_geometry.h"
+#include "skin/win32/bitmap_btn.h"
+#include "skin/win32/slider_marker.h"
+
+namespace norvale {
+
+// The main window's child controls made from the skin: the fourteen image
+// buttons, the seven function buttons and the three sliders, at the places
+// and with the pictures the geometry gives them.
+class MainControls {
+public:
+    // Creates every control in the window's creation order; captions are in
+    // the given face.
+    void Create(ui::CWnd& window, std::wstring_view fontFace);
+
+    CBitmapBtn& Button(MainButton button) { return buttons_[static_cast<std::size_t>(button)]; }
+    // By internal button index.
+    CBitmapBtn& FunctionButton(int button) { return functionButtons_[static_cast<std::size_t>(button)]; }
+    // In the order of MainSliders(): X, Y, lift-off.
+    CDMarker& Slider(std::size_t index) { return sliders_[index]; }
+    CBitmapBtn& ViewButton(int view);
+
+    // Which control a click came from, told apart by its window.
+    std::optional<MainButton> ButtonOf(HWND sender) const;
+    std::optional<int> FunctionButtonOf(HWND sender) const;
+
+private:
+    std::array<CBitmapBtn, kMainButtonCount> buttons_;
+    std::array<CBitmapBtn, kFunctionButtonCount> functionButtons_;
+    std::array<CDMarker, 3> sliders_;
+};
+
+}  // namespace norvale
