@@ -51,8 +51,8 @@ def launch(prefix):
     """Starts copies of the utility; ends every program of the prefix afterwards."""
     started = []
 
-    def start(folder, extra_env=None):
-        utility = Utility(prefix, folder, extra_env)
+    def start(folder, extra_env=None, desktop=False):
+        utility = Utility(prefix, folder, extra_env, desktop)
         started.append(utility)
         return utility
 

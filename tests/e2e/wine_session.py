@@ -135,13 +135,15 @@ def unescape_wine(text):
 class Utility:
     """Norvale.exe started from a staging folder under the prefix."""
 
-    def __init__(self, prefix, folder, extra_env=None):
+    def __init__(self, prefix, folder, extra_env=None, desktop=False):
+        """desktop: inside a Wine virtual desktop, whose taskbar holds a
+        notification area, so that the tray icon exists and can be clicked."""
         self.folder = folder
         self.log_path = folder / f"wine-{time.monotonic_ns()}.log"
         self._log = open(self.log_path, "wb")
         env = dict(prefix.env, **(extra_env or {}))
-        self.process = subprocess.Popen(["wine", "Norvale.exe"], cwd=folder, env=env,
-                                        stdout=self._log, stderr=subprocess.STDOUT)
+        command = ["wine", "explorer", "/desktop=Norvale,1280x800", "Norvale.exe"] if desktop else ["wine", "Norvale.exe"]
+        self.process = subprocess.Popen(command, cwd=folder, env=env, stdout=self._log, stderr=subprocess.STDOUT)
 
     def debug_lines(self):
         """Everything the program wrote with OutputDebugStringW, in order."""
@@ -155,6 +157,11 @@ class Utility:
             return self.process.wait(timeout)
         except subprocess.TimeoutExpired:
             return None
+
+    @staticmethod
+    def running():
+        """Whether any Norvale.exe process is left, wherever it was started."""
+        return subprocess.run(["pgrep", "-x", "Norvale.exe"], capture_output=True).returncode == 0
 
     def close(self):
         if self.process.poll() is None:

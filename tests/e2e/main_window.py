@@ -1,0 +1,136 @@
+"""The main window and its tray icon as a test sees them: where to click,
+what is shown, and the emulated mouse's trace without its time stamps."""
+
+import time
+from pathlib import Path
+
+from PIL import Image, ImageChops, ImageStat
+
+from wine_session import wait_until
+
+MAIN_TITLE = "^Norvale$"
+
+# Client rectangles of the window's controls (left, top, right, bottom).
+BUTTONS = {
+    "Reset": (798, 604, 855, 634),
+    "Cancel": (860, 604, 917, 634),
+    "Apply": (923, 604, 980, 634),
+    "Config": (18, 604, 90, 634),
+    "Help": (937, 5, 952, 20),
+    "Close": (979, 5, 994, 20),
+    "Top View": (447, 527, 509, 556),
+    "Side View": (513, 527, 575, 556),
+    "Button Assignment": (20, 107, 262, 127),
+    "Axis Sensitivity": (20, 175, 262, 195),
+}
+
+
+def function_button_rect(row):
+    return (120, 134 + 20 * row, 250, 150 + 20 * row)
+
+
+def centre(rect):
+    return ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
+
+
+def operations(trace):
+    """Trace lines without their time stamps."""
+    return [line.split(" ", 1)[1] for line in trace if " " in line]
+
+
+def command_bytes(opcode):
+    """The start of the feature report that carries a command."""
+    return f"SET_FEATURE 00 {opcode:02X}"
+
+
+class MainWindow:
+    def __init__(self, display, utility, skins):
+        self.display = display
+        self.utility = utility
+        self.skins = Path(skins)
+
+    def handle(self, timeout=20):
+        windows = wait_until(lambda: self.display.windows(name=MAIN_TITLE), timeout)
+        assert windows, "the main window is not shown"
+        return windows[0]
+
+    def shown(self):
+        return bool(self.display.windows(name=MAIN_TITLE))
+
+    def click(self, x, y, button=1):
+        self.display.run("xdotool", "mousemove", "--window", str(self.handle()), str(x), str(y),
+                         "click", str(button))
+
+    def click_button(self, name):
+        self.click(*centre(BUTTONS[name]))
+
+    def hover(self, x, y):
+        self.display.run("xdotool", "mousemove", "--window", str(self.handle()), str(x), str(y))
+
+    def origin(self):
+        """The window's client origin on the screen."""
+        self.hover(0, 0)
+        out = self.display.run("xdotool", "getmouselocation", "--shell").stdout
+        values = dict(line.split("=") for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
+    def difference(self, shot, rect, at, picture):
+        """How far what the window shows at the client rectangle is from the
+        skin picture's part that starts at `at`: the largest mean channel
+        difference over the picture's opaque pixels."""
+        x, y = self.origin()
+        left, top, right, bottom = rect
+        box = (at[0], at[1], at[0] + right - left, at[1] + bottom - top)
+        seen = Image.open(shot).convert("RGB").crop((x + left, y + top, x + right, y + bottom))
+        expected = Image.open(self.skins / picture).convert("RGBA").crop(box)
+        opaque = expected.getchannel("A").point(lambda a: 255 if a == 255 else 0)
+        return max(ImageStat.Stat(ImageChops.difference(seen, expected.convert("RGB")), opaque).mean)
+
+    def shows_picture(self, shot, rect, at, picture, tolerance=6):
+        return self.difference(shot, rect, at, picture) <= tolerance
+
+    def shows_lit(self, shot, rect, at, normal, lit):
+        """Whether the part looks like the lit picture rather than the normal one."""
+        return self.difference(shot, rect, at, lit) < self.difference(shot, rect, at, normal)
+
+
+def right_strip(rect, width):
+    """The right end of a control, clear of its caption, and where it starts in the picture."""
+    left, top, right, bottom = rect
+    return (right - width, top, right, bottom), (right - left - width, 0)
+
+
+# The notification area sits at the right end of the virtual desktop's
+# taskbar; the icon is the only thing there with the brand's red.
+TRAY_AREA = (1120, 780, 1280, 800)
+
+
+def tray_icon(display, shot_path):
+    """The screen point of the utility's tray icon, or None."""
+    display.screenshot(shot_path)
+    image = Image.open(shot_path).convert("RGB").crop(TRAY_AREA)
+    red = [(x, y) for x in range(image.width) for y in range(image.height)
+           if (lambda p: p[0] > 140 and p[1] < 90 and p[2] < 90)(image.getpixel((x, y)))]
+    if len(red) < 4:
+        return None
+    x = sum(p[0] for p in red) // len(red) + TRAY_AREA[0]
+    y = sum(p[1] for p in red) // len(red) + TRAY_AREA[1]
+    return x, y
+
+
+def wait_tray_icon(display, shot_path, present=True, timeout=10):
+    return wait_until(lambda: (tray_icon(display, shot_path) is not None) == present, timeout, interval=0.5)
+
+
+def double_click_tray(display, point):
+    display.run("xdotool", "mousemove", str(point[0]), str(point[1]), "click", "--repeat", "2",
+                "--delay", "80", "1")
+
+
+def right_click_tray(display, point):
+    display.run("xdotool", "mousemove", str(point[0]), str(point[1]), "click", "3")
+
+
+def settle(seconds=0.5):
+    """Lets a repaint land before a screenshot of it."""
+    time.sleep(seconds)

@@ -1,0 +1,168 @@
+"""The main window of the real Norvale.exe under Wine with the emulated
+mouse: start-up, Apply, Reset, hiding to the tray and coming back, and the
+views with a selected button."""
+
+import subprocess
+
+import pytest
+
+from main_window import (BUTTONS, MainWindow, command_bytes, double_click_tray, function_button_rect,
+                         operations, right_click_tray, right_strip, settle, tray_icon, wait_tray_icon)
+from wine_session import BUILD, wait_until
+
+FIRMWARE_READ = command_bytes(0x80)
+FUNCTION_OPTION = command_bytes(0x01)
+DROPDOWN = "ButtonAssignment/DropdownBox-normal.png"
+DROPDOWN_LIT = "ButtonAssignment/DropdownBox-over.png"
+
+
+def started(utility):
+    """Initialisation has run to its end: both firmware reads are logged."""
+    return wait_until(lambda: utility.debug_lines().count("FW version:01-07\n") == 2, 30)
+
+
+@pytest.fixture
+def main(display, emulated_staging, emulator, launch):
+    utility = launch(emulated_staging, emulator.env, desktop=True)
+    window = MainWindow(display, utility, emulated_staging / "Skins")
+    window.handle(timeout=30)
+    assert started(utility), utility.debug_lines()
+    settle()
+    return window
+
+
+def wait_trace(emulator, predicate, timeout=20):
+    return wait_until(lambda: predicate(operations(emulator.control("trace"))), timeout)
+
+
+def test_start_shows_the_top_view_with_closed_sections_after_reading_the_firmware(main, emulator, screenshot):
+    ops = [op for op in operations(emulator.control("trace")) if op.startswith("SET_FEATURE")]
+    assert [op[:len(FIRMWARE_READ)] for op in ops] == [FIRMWARE_READ, FUNCTION_OPTION, FIRMWARE_READ], ops
+    assert emulator.control("violations") == []
+
+    shot = screenshot("main-window-start")
+    assert main.shows_picture(shot, *right_strip(BUTTONS["Button Assignment"], 60), "ItemBK.png")
+    # All sections closed: no function buttons, the Axis header right below Macro Manager.
+    assert not main.shows_picture(shot, *right_strip(function_button_rect(1), 20), DROPDOWN)
+    assert main.shows_picture(shot, *right_strip(BUTTONS["Axis Sensitivity"], 60), "ItemBK.png")
+    assert main.shows_lit(shot, *right_strip(BUTTONS["Top View"], 5), "button-mouse-normal.png",
+                          "button-mouse-over.png"), "the top view is not lit"
+
+
+def test_apply_sends_what_the_files_hold_and_rewrites_the_settings_file(main, emulator, emulated_staging, tmp_path):
+    # The same files applied by the host tool give the bytes to expect.
+    oracle = tmp_path / "oracle"
+    subprocess.run(["cp", "-r", str(emulated_staging), str(oracle)], check=True)
+    expected = operations(subprocess.run([str(BUILD / "host" / "bin" / "norvalectl"), "apply", "--emulated",
+                                          "--dir", str(oracle)], capture_output=True, text=True,
+                                         check=True).stdout.splitlines())
+    settings_file = emulated_staging / "config0.bin"
+    before = settings_file.stat().st_mtime_ns
+    emulator.control("clear-trace")
+
+    main.click_button("Apply")
+    last_block = command_bytes(0x0F) + " 0C"
+    assert wait_trace(emulator, lambda ops: any(op.startswith(last_block) for op in ops)), \
+        emulator.control("trace")
+    settle(1)
+    assert operations(emulator.control("trace")) == expected
+    assert emulator.control("violations") == []
+    assert settings_file.stat().st_mtime_ns > before
+    assert not [line for line in main.utility.debug_lines() if "failed" in line]
+
+
+def test_reset_asks_first_and_on_ok_restores_and_applies_the_factory_settings(
+        main, emulator, emulated_staging, display, screenshot):
+    main.click_button("Button Assignment")
+    emulator.control("clear-trace")
+
+    main.click_button("Reset")
+    question = wait_until(lambda: display.windows(name="^ATTENTION!!$"), 10)
+    assert question, "no confirmation"
+    screenshot("reset-question")
+    display.run("xdotool", "key", "--window", str(question[0]), "Escape")
+    assert wait_until(lambda: not display.windows(name="^ATTENTION!!$"), 5)
+    settle(1)
+    assert emulator.control("trace") == []
+
+    factory = (emulated_staging / "config.bin").read_bytes()
+    main.click_button("Reset")
+    question = wait_until(lambda: display.windows(name="^ATTENTION!!$"), 10)
+    display.run("xdotool", "key", "--window", str(question[0]), "Return")
+    last_block = command_bytes(0x0F) + " 0C"
+    assert wait_trace(emulator, lambda ops: any(op.startswith(last_block) for op in ops))
+    settle(1)
+    shot = screenshot("after-reset")
+    assert not main.shows_picture(shot, *right_strip(function_button_rect(1), 20), DROPDOWN), \
+        "the sections stayed open"
+    assert main.shows_lit(shot, *right_strip(BUTTONS["Top View"], 5), "button-mouse-normal.png",
+                          "button-mouse-over.png")
+    # The settings are the factory ones again (byte 0 is the profile slot, kept).
+    assert (emulated_staging / "config0.bin").read_bytes()[2:] == factory[2:]
+
+
+def test_close_and_cancel_hide_to_the_tray_and_a_double_click_brings_it_back(main, display, tmp_path, screenshot):
+    main.click_button("Button Assignment")
+    main.click_button("Close")
+    assert wait_until(lambda: not main.shown(), 5), "Close did not hide the window"
+    icon = tray_icon(display, tmp_path / "tray.png")
+    assert icon, "no tray icon"
+    screenshot("tray-icon")
+
+    double_click_tray(display, icon)
+    main.handle(timeout=5)
+    settle()
+    shot = screenshot("restored-from-tray")
+    assert not main.shows_picture(shot, *right_strip(function_button_rect(1), 20), DROPDOWN), \
+        "the sections stayed open"
+    assert main.origin() == ((1280 - 1000) // 2, (800 - 640) // 2), "not centred"
+
+    main.click_button("Cancel")
+    assert wait_until(lambda: not main.shown(), 5), "Cancel did not hide the window"
+    double_click_tray(display, icon)
+    main.handle(timeout=5)
+
+
+def test_exit_in_the_tray_menu_ends_the_utility(main, display, tmp_path, screenshot):
+    icon = tray_icon(display, tmp_path / "tray.png")
+    right_click_tray(display, icon)
+    settle(1)
+    screenshot("tray-menu")
+    display.run("xdotool", "key", "Down", "Return")
+    assert wait_until(lambda: not main.utility.running(), 15), "Norvale.exe is still running"
+    assert wait_tray_icon(display, tmp_path / "tray.png", present=False), "the tray icon stayed"
+
+
+def hot_spot(x, y, size=20):
+    return (x, y, x + size, y + size), (0, 0)
+
+
+def test_views_light_the_selected_button(main, screenshot):
+    main.click_button("Button Assignment")
+    main.click(*function_button_rect(4)[:2])  # screen row 4 is internal button 4
+    settle()
+    shot = screenshot("top-view-row-4-selected")
+    assert main.shows_lit(shot, *right_strip(function_button_rect(4), 20), DROPDOWN, DROPDOWN_LIT)
+    assert main.shows_lit(shot, *hot_spot(350, 222), "Mouse/Front/F-4-normal.png", "Mouse/Front/F-4-over.png")
+    assert not main.shows_lit(shot, *hot_spot(370, 102), "Mouse/Front/F-1-normal.png", "Mouse/Front/F-1-over.png")
+
+    main.click_button("Side View")
+    main.click(*function_button_rect(6)[:2])
+    settle()
+    shot = screenshot("side-view-row-6-selected")
+    assert main.shows_lit(shot, *hot_spot(480, 140), "Mouse/Side/S-6-normal.png", "Mouse/Side/S-6-over.png")
+    assert not main.shows_lit(shot, *hot_spot(400, 154), "Mouse/Side/S-1-normal.png", "Mouse/Side/S-1-over.png")
+
+
+def test_buttons_light_under_the_pointer_and_help_opens_the_skinned_menu(main, display, screenshot):
+    main.hover(*BUTTONS["Apply"][:2])
+    main.hover(950, 615)
+    settle()
+    shot = screenshot("apply-hover")
+    assert main.shows_lit(shot, *right_strip(BUTTONS["Apply"], 10), "button-cancel-normal.png",
+                          "button-cancel-over.png")
+
+    main.click_button("Help")
+    settle(1)
+    screenshot("help-menu")
+    display.run("xdotool", "key", "Escape")
