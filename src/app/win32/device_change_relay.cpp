@@ -14,8 +14,6 @@ namespace {
 // {4D1E55B2-F16F-11CF-88CB-001111000030}
 constexpr GUID kHidInterfaceClass{0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
-constexpr UINT kRelayedDeviceChange = WM_APP + 0x72;
-
 struct RelayedChange {
     DeviceChange change;
     std::wstring interfaceName;
@@ -47,10 +45,9 @@ void EndBusDeviceChangeRelay(HidBus& bus)
     bus.WatchDeviceChanges(nullptr);
 }
 
-std::optional<LRESULT> DeliverRelayedDeviceChange(HWND window, UINT message, LPARAM lParam)
+LRESULT DeliverRelayedDeviceChange(HWND window, LPARAM posted)
 {
-    if (message != kRelayedDeviceChange) return std::nullopt;
-    const std::unique_ptr<RelayedChange> relayed(reinterpret_cast<RelayedChange*>(lParam));
+    const std::unique_ptr<RelayedChange> relayed(reinterpret_cast<RelayedChange*>(posted));
 
     // The broadcast ends in the name and its terminator, as the system's does.
     const std::size_t nameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);

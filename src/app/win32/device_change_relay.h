@@ -1,8 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <optional>
-
 #include "device/hid_bus.h"
 
 namespace norvale {
@@ -20,8 +18,9 @@ void RelayBusDeviceChanges(HidBus& bus, HWND window);
 // Stops the relay before the window goes away.
 void EndBusDeviceChangeRelay(HidBus& bus);
 
-// The window's part of the relay: turns a posted change into WM_DEVICECHANGE
-// sent to itself; nothing for any other message.
-std::optional<LRESULT> DeliverRelayedDeviceChange(HWND window, UINT message, LPARAM lParam);
+// The message a relayed change is posted with; the window hands it to
+// DeliverRelayedDeviceChange, which sends it WM_DEVICECHANGE in turn.
+inline constexpr UINT kRelayedDeviceChange = WM_APP + 0x72;
+LRESULT DeliverRelayedDeviceChange(HWND window, LPARAM relayed);
 
 }  // namespace norvale

@@ -72,6 +72,7 @@ const ui::MessageMap<CMouseConfigurationDlg>& CMouseConfigurationDlg::Map()
         M::On(WM_TRAY_ICON_NOTIFY, &D::OnTrayIcon),
         M::On(WM_DEVICE_NOTIFY, &D::OnDeviceNotify),
         M::On(WM_DEVICECHANGE, &D::OnDeviceChange),
+        M::On(kRelayedDeviceChange, &D::OnRelayedDeviceChange),
         M::On(WM_DESTROY, &D::OnDestroy),
     };
     return map;
@@ -291,6 +292,11 @@ std::intptr_t CMouseConfigurationDlg::OnDeviceChange(const ui::Message& message)
     const bool found = DiscoverMouse(*bus_, link_);
     Carry(HotPlugActions(event, found));
     return TRUE;
+}
+
+std::intptr_t CMouseConfigurationDlg::OnRelayedDeviceChange(const ui::Message& message)
+{
+    return DeliverRelayedDeviceChange(Handle(), message.lParam);
 }
 
 std::intptr_t CMouseConfigurationDlg::OnDestroy(const ui::Message&)

@@ -89,6 +89,7 @@ private:
     std::intptr_t OnTrayIcon(const ui::Message&);
     std::intptr_t OnDeviceNotify(const ui::Message&);
     std::intptr_t OnDeviceChange(const ui::Message&);
+    std::intptr_t OnRelayedDeviceChange(const ui::Message&);
     std::intptr_t OnDestroy(const ui::Message&);
 
     HICON icon_;
