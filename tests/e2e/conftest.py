@@ -10,15 +10,27 @@ FAILURES = BUILD / "e2e" / "failures"
 
 
 @pytest.fixture(scope="session")
+def prepared_prefix():
+    """The Wine prefix, booted once for the run."""
+    boot = Display()
+    try:
+        yield WinePrefix(BUILD / "e2e" / "prefix", boot)
+    finally:
+        boot.close()
+
+
+@pytest.fixture
 def display():
+    """A fresh X display per test: pointer, focus and window placement left
+    behind by one test's Wine desktop must not steer the next one's input."""
     d = Display()
     yield d
     d.close()
 
 
-@pytest.fixture(scope="session")
-def prefix(display):
-    return WinePrefix(BUILD / "e2e" / "prefix", display)
+@pytest.fixture
+def prefix(prepared_prefix, display):
+    return prepared_prefix.on(display)
 
 
 def stage(folder, emulated=False):

@@ -58,8 +58,10 @@ class MainWindow:
         return bool(self.display.windows(name=MAIN_TITLE))
 
     def click(self, x, y, button=1):
-        self.display.run("xdotool", "mousemove", "--window", str(self.handle()), str(x), str(y),
-                         "click", str(button))
+        # Arriving by a move lets the image buttons see the pointer before the press.
+        window = str(self.handle())
+        self.display.run("xdotool", "mousemove", "--window", window, str(x - 2), str(y))
+        self.display.run("xdotool", "mousemove", "--window", window, str(x), str(y), "click", str(button))
 
     def click_button(self, name):
         self.click(*centre(BUTTONS[name]))
@@ -129,6 +131,31 @@ def double_click_tray(display, point):
 
 def right_click_tray(display, point):
     display.run("xdotool", "mousemove", str(point[0]), str(point[1]), "click", "3")
+
+
+def until(action, done, tries=3, timeout=5):
+    """Repeats an input until its effect shows: Wine now and then drops a
+    click that arrives while it is still activating a window."""
+    for _ in range(tries):
+        action()
+        result = wait_until(done, timeout)
+        if result:
+            return result
+    return None
+
+
+def menu_shown(display, shot_path, area):
+    """Whether a skinned popup menu, drawn in the brand's dark red, is in the area."""
+    display.screenshot(shot_path)
+    image = Image.open(shot_path).convert("RGB").crop(area)
+    return sum(1 for r, g, b in image.getdata() if r > 90 and g < 60 and b < 60) > 200
+
+
+def park_pointer(display):
+    """Moves the pointer off every window: one left over a button by an
+    earlier test would light that button (and hand it the mouse capture) as
+    soon as the window shows."""
+    display.run("xdotool", "mousemove", "2", "2")
 
 
 def settle(seconds=0.5):

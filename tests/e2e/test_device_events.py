@@ -4,8 +4,8 @@ cause, and the window and tray icon following the mouse."""
 
 import pytest
 
-from main_window import (MainWindow, command_bytes, double_click_tray, operations, settle, tray_icon,
-                         wait_tray_icon)
+from main_window import (MainWindow, command_bytes, double_click_tray, operations, park_pointer, settle,
+                         tray_icon, wait_tray_icon)
 from wine_session import wait_until
 
 READ_PROFILE_INDEX = command_bytes(0x82)
@@ -33,6 +33,7 @@ def press(emulator, utility, code, value):
 
 @pytest.fixture
 def running(display, emulated_staging, emulator, launch):
+    park_pointer(display)
     utility = launch(emulated_staging, emulator.env, desktop=True)
     window = MainWindow(display, utility, emulated_staging / "Skins")
     window.handle(timeout=30)
@@ -84,6 +85,7 @@ def test_unplugging_hides_the_window_and_replugging_brings_the_mouse_back(
 def test_a_start_without_the_mouse_stays_hidden_until_the_mouse_arrives(
         display, emulated_staging, emulator, launch, tmp_path):
     emulator.control("unplug")
+    park_pointer(display)
     utility = launch(emulated_staging, emulator.env, desktop=True)
     assert wait_until(lambda: utility.debug_lines().count("FW version:00-00\n") == 2, 30), utility.debug_lines()
     window = MainWindow(display, utility, emulated_staging / "Skins")

@@ -6,8 +6,9 @@ import subprocess
 
 import pytest
 
-from main_window import (BUTTONS, MainWindow, command_bytes, double_click_tray, function_button_rect,
-                         operations, right_click_tray, right_strip, settle, tray_icon, wait_tray_icon)
+from main_window import (BUTTONS, TRAY_AREA, MainWindow, command_bytes, double_click_tray, function_button_rect,
+                         menu_shown, operations, park_pointer, right_click_tray, right_strip, settle, tray_icon, until,
+                         wait_tray_icon)
 from wine_session import BUILD, wait_until
 
 FIRMWARE_READ = command_bytes(0x80)
@@ -23,6 +24,7 @@ def started(utility):
 
 @pytest.fixture
 def main(display, emulated_staging, emulator, launch):
+    park_pointer(display)
     utility = launch(emulated_staging, emulator.env, desktop=True)
     window = MainWindow(display, utility, emulated_staging / "Skins")
     window.handle(timeout=30)
@@ -71,24 +73,37 @@ def test_apply_sends_what_the_files_hold_and_rewrites_the_settings_file(main, em
     assert not [line for line in main.utility.debug_lines() if "failed" in line]
 
 
-def test_reset_asks_first_and_on_ok_restores_and_applies_the_factory_settings(
-        main, emulator, emulated_staging, display, screenshot):
-    main.click_button("Button Assignment")
-    emulator.control("clear-trace")
-
-    main.click_button("Reset")
-    question = wait_until(lambda: display.windows(name="^ATTENTION!!$"), 10)
+def confirm_reset(main, display, key):
+    """Clicks Reset and answers its question with a key."""
+    question = until(lambda: main.click_button("Reset"), lambda: display.windows(name="^ATTENTION!!$"))
     assert question, "no confirmation"
+    display.run("xdotool", "key", "--window", str(question[0]), key)
+    assert wait_until(lambda: not display.windows(name="^ATTENTION!!$"), 5)
+
+
+def test_reset_answered_with_cancel_changes_nothing(main, emulator, emulated_staging, display, screenshot):
+    settings = (emulated_staging / "config0.bin").read_bytes()
+    emulator.control("clear-trace")
+    question = until(lambda: main.click_button("Reset"), lambda: display.windows(name="^ATTENTION!!$"))
     screenshot("reset-question")
     display.run("xdotool", "key", "--window", str(question[0]), "Escape")
     assert wait_until(lambda: not display.windows(name="^ATTENTION!!$"), 5)
     settle(1)
     assert emulator.control("trace") == []
+    assert (emulated_staging / "config0.bin").read_bytes() == settings
 
-    factory = (emulated_staging / "config.bin").read_bytes()
-    main.click_button("Reset")
-    question = wait_until(lambda: display.windows(name="^ATTENTION!!$"), 10)
-    display.run("xdotool", "key", "--window", str(question[0]), "Return")
+
+def test_reset_answered_with_ok_restores_applies_and_closes_the_sections(
+        main, emulator, emulated_staging, display, screenshot):
+    settings_file = emulated_staging / "config0.bin"
+    changed = bytearray(settings_file.read_bytes())
+    changed[1 + 87] = 11  # sensitivityX, away from its factory value
+    settings_file.write_bytes(bytes(changed))
+    main.click_button("Button Assignment")
+    park_pointer(display)
+    emulator.control("clear-trace")
+
+    confirm_reset(main, display, "Return")
     last_block = command_bytes(0x0F) + " 0C"
     assert wait_trace(emulator, lambda ops: any(op.startswith(last_block) for op in ops))
     settle(1)
@@ -97,8 +112,9 @@ def test_reset_asks_first_and_on_ok_restores_and_applies_the_factory_settings(
         "the sections stayed open"
     assert main.shows_lit(shot, *right_strip(BUTTONS["Top View"], 5), "button-mouse-normal.png",
                           "button-mouse-over.png")
-    # The settings are the factory ones again (byte 0 is the profile slot, kept).
-    assert (emulated_staging / "config0.bin").read_bytes()[2:] == factory[2:]
+    # The settings are the factory ones again (byte 1 is the profile slot, kept).
+    factory = (emulated_staging / "config.bin").read_bytes()
+    assert settings_file.read_bytes()[2:] == factory[2:]
 
 
 def test_close_and_cancel_hide_to_the_tray_and_a_double_click_brings_it_back(main, display, tmp_path, screenshot):
@@ -124,12 +140,14 @@ def test_close_and_cancel_hide_to_the_tray_and_a_double_click_brings_it_back(mai
 
 
 def test_exit_in_the_tray_menu_ends_the_utility(main, display, tmp_path, screenshot):
+    utility = main.utility.processes()
+    assert utility
     icon = tray_icon(display, tmp_path / "tray.png")
-    right_click_tray(display, icon)
-    settle(1)
+    above_icon = (icon[0] - 200, icon[1] - 150, min(icon[0] + 200, 1280), TRAY_AREA[1])
+    assert until(lambda: right_click_tray(display, icon), lambda: menu_shown(display, tmp_path / "menu.png", above_icon))
     screenshot("tray-menu")
     display.run("xdotool", "key", "Down", "Return")
-    assert wait_until(lambda: not main.utility.running(), 15), "Norvale.exe is still running"
+    assert wait_until(lambda: not (main.utility.processes() & utility), 15), "Norvale.exe is still running"
     assert wait_tray_icon(display, tmp_path / "tray.png", present=False), "the tray icon stayed"
 
 

@@ -1,4 +1,5 @@
-"""Start-up, splash and single instance of the real Norvale.exe under Wine."""
+"""Start-up, splash and single instance of the real Norvale.exe under Wine,
+with the emulated mouse present (without it the window hides itself)."""
 
 import time
 import xml.etree.ElementTree as ET
@@ -16,8 +17,8 @@ def wait_main_window(display, timeout=15):
     return wait_until(lambda: main_windows(display), timeout)
 
 
-def test_splash_shows_for_three_seconds_then_the_main_window(display, staging, launch, screenshot):
-    launch(staging)
+def test_splash_shows_for_three_seconds_then_the_main_window(display, emulated_staging, emulator, launch, screenshot):
+    launch(emulated_staging, emulator.env)
     splash = wait_until(lambda: display.windows(cls="norvale.exe"), 15, interval=0.05)
     assert splash, "no window of the utility appeared"
     shown = time.monotonic()
@@ -31,8 +32,8 @@ def test_splash_shows_for_three_seconds_then_the_main_window(display, staging, l
     screenshot("main-window-shell")
 
 
-def test_clicks_and_keys_do_not_end_the_splash(display, staging, launch):
-    launch(staging)
+def test_clicks_and_keys_do_not_end_the_splash(display, emulated_staging, emulator, launch):
+    launch(emulated_staging, emulator.env)
     splash = wait_until(lambda: display.windows(cls="norvale.exe"), 15, interval=0.05)
     assert splash
     shown = time.monotonic()
@@ -44,27 +45,27 @@ def test_clicks_and_keys_do_not_end_the_splash(display, staging, launch):
     assert time.monotonic() - shown >= 2.5
 
 
-def test_second_copy_raises_the_first_and_ends_without_a_window(display, staging, launch):
-    first = launch(staging)
+def test_second_copy_raises_the_first_and_ends_without_a_window(display, emulated_staging, emulator, launch):
+    first = launch(emulated_staging, emulator.env)
     window = wait_main_window(display)[0]
     display.run("xdotool", "windowminimize", "--sync", str(window))
     assert wait_until(lambda: not main_windows(display), 5)
 
-    second = launch(staging)
+    second = launch(emulated_staging, emulator.env)
     assert second.wait_exit(timeout=15) is not None, "the second copy kept running"
     assert wait_until(lambda: main_windows(display), 5) == [window], "the first copy was not restored"
     assert len(display.windows(name=MAIN_TITLE, visible=False)) == 1
     assert first.process.poll() is None
 
 
-def test_a_new_copy_starts_after_the_first_has_ended(display, staging, launch):
-    first = launch(staging)
+def test_a_new_copy_starts_after_the_first_has_ended(display, emulated_staging, emulator, launch):
+    first = launch(emulated_staging, emulator.env)
     window = wait_main_window(display)[0]
     display.run("xdotool", "windowactivate", "--sync", str(window))
     display.run("xdotool", "key", "alt+F4")
     assert first.wait_exit(timeout=10) is not None, "the first copy did not end"
 
-    launch(staging)
+    launch(emulated_staging, emulator.env)
     assert wait_main_window(display), "a copy started after the first ended shows no window"
 
 

@@ -2,6 +2,7 @@
 the utility started from a staging folder, observed through its windows, its
 debug output and screenshots."""
 
+import copy
 import os
 import re
 import shutil
@@ -90,6 +91,12 @@ class WinePrefix:
         subprocess.run([str(ROOT / "scripts" / "prepare-wine-prefix")], env=self.env, capture_output=True,
                        check=True)
 
+    def on(self, display):
+        """The same prefix with its programs shown on another display."""
+        view = copy.copy(self)
+        view.env = dict(self.env, DISPLAY=display.name)
+        return view
+
     def wait_idle(self):
         subprocess.run(["wineserver", "-w"], env=self.env, capture_output=True)
 
@@ -159,15 +166,24 @@ class Utility:
             return None
 
     @staticmethod
-    def running():
-        """Whether any Norvale.exe process is left, wherever it was started."""
-        return subprocess.run(["pgrep", "-x", "Norvale.exe"], capture_output=True).returncode == 0
+    def processes():
+        """The ids of the live Norvale.exe processes, wherever they were started."""
+        out = subprocess.run(["pgrep", "-x", "Norvale.exe"], capture_output=True, text=True).stdout.split()
+        return {pid for pid in out if _alive(pid)}
 
     def close(self):
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
         self._log.close()
+
+
+def _alive(pid):
+    try:
+        status = Path(f"/proc/{pid}/status").read_text()
+    except OSError:
+        return False
+    return "\nState:\tZ" not in status
 
 
 class Emulator:
