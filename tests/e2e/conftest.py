@@ -3,7 +3,8 @@ import subprocess
 
 import pytest
 
-from wine_session import BUILD, ROOT, Display, Emulator, Utility, WinePrefix
+from main_window import MainWindow, park_pointer, settle
+from wine_session import BUILD, ROOT, Display, Emulator, Utility, WinePrefix, wait_until
 
 SCREENSHOTS = BUILD / "e2e" / "screenshots"
 FAILURES = BUILD / "e2e" / "failures"
@@ -72,6 +73,19 @@ def launch(prefix):
     prefix.kill_all()
     for utility in started:
         utility.close()
+
+
+@pytest.fixture
+def main(display, emulated_staging, emulator, launch):
+    """The emulated build in a Wine desktop with the mouse present, its
+    initialisation run to the end (both firmware reads logged)."""
+    park_pointer(display)
+    utility = launch(emulated_staging, emulator.env, desktop=True)
+    window = MainWindow(display, utility, emulated_staging / "Skins")
+    window.handle(timeout=30)
+    assert wait_until(lambda: utility.debug_lines().count("FW version:01-07\n") == 2, 30), utility.debug_lines()
+    settle()
+    return window
 
 
 @pytest.fixture

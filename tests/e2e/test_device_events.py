@@ -32,14 +32,9 @@ def press(emulator, utility, code, value):
 
 
 @pytest.fixture
-def running(display, emulated_staging, emulator, launch):
-    park_pointer(display)
-    utility = launch(emulated_staging, emulator.env, desktop=True)
-    window = MainWindow(display, utility, emulated_staging / "Skins")
-    window.handle(timeout=30)
-    assert wait_until(lambda: utility.debug_lines().count("FW version:01-07\n") == 2, 30)
+def running(main, emulator):
     emulator.control("clear-trace")
-    return window
+    return main
 
 
 def test_dpi_and_macro_buttons_show_balloons_and_read_only_what_the_stage_needs(running, emulator, screenshot):

@@ -4,10 +4,8 @@ views with a selected button."""
 
 import subprocess
 
-import pytest
-
-from main_window import (BUTTONS, TRAY_AREA, MainWindow, command_bytes, double_click_tray, function_button_rect,
-                         menu_shown, operations, park_pointer, right_click_tray, right_strip, settle, tray_icon, until,
+from main_window import (BUTTONS, TRAY_AREA, command_bytes, double_click_tray, function_button_rect, menu_shown,
+                         operations, park_pointer, right_click_tray, right_strip, settle, tray_icon, until,
                          wait_tray_icon)
 from wine_session import BUILD, wait_until
 
@@ -15,22 +13,6 @@ FIRMWARE_READ = command_bytes(0x80)
 FUNCTION_OPTION = command_bytes(0x01)
 DROPDOWN = "ButtonAssignment/DropdownBox-normal.png"
 DROPDOWN_LIT = "ButtonAssignment/DropdownBox-over.png"
-
-
-def started(utility):
-    """Initialisation has run to its end: both firmware reads are logged."""
-    return wait_until(lambda: utility.debug_lines().count("FW version:01-07\n") == 2, 30)
-
-
-@pytest.fixture
-def main(display, emulated_staging, emulator, launch):
-    park_pointer(display)
-    utility = launch(emulated_staging, emulator.env, desktop=True)
-    window = MainWindow(display, utility, emulated_staging / "Skins")
-    window.handle(timeout=30)
-    assert started(utility), utility.debug_lines()
-    settle()
-    return window
 
 
 def wait_trace(emulator, predicate, timeout=20):
