@@ -5,13 +5,13 @@
 
 #include "app/app_messages.h"
 #include "app/device_notification.h"
+#include "app/hot_plug.h"
 #include "app/win32/mouse_configuration_dlg.h"
 #include "assign/win32/ex_menu.h"
 #include "device/device_commands.h"
 #include "encoding/device_state_area.h"
 #include "encoding/factory_reset.h"
 #include "platform/debug_output.h"
-#include "app/hot_plug.h"
 #include "text/factory_labels.h"
 #include "text/ui_texts.h"
 
