@@ -1,16 +1,10 @@
 #include "device/event_listener.h"
 
-#include <algorithm>
 #include <span>
 
 #include "platform/debug_output.h"
 
 namespace norvale {
-namespace {
-// A report of the event collection is a few bytes; the buffer never shrinks
-// below this so that a code and a value always fit.
-constexpr std::size_t kMinimumBuffer = 8;
-}  // namespace
 
 EventListener::EventListener(HidBus& bus, DeviceLink& link, Deliver deliver)
     : bus_(bus), link_(link), deliver_(std::move(deliver))
@@ -35,12 +29,11 @@ bool EventListener::ListenOnce()
         return !stopping_;
     }
 
-    const std::size_t length = std::max<std::size_t>(link_.eventInputReportLength, kMinimumBuffer);
-    buffer_.assign(length, 0);
+    buffer_.assign(link_.eventInputReportLength, 0);
     reading_ = handle;
     // Stop may have come between the check above and the read taking its handle.
     if (stopping_) return false;
-    if (!bus_.StartEventRead(handle, std::span(buffer_).first(link_.eventInputReportLength), readEvent)) {
+    if (!bus_.StartEventRead(handle, buffer_, readEvent)) {
         reading_ = kInvalidHidHandle;
         // The handle went away under the read; wait for discovery to open a new one.
         readEvent.Wait();

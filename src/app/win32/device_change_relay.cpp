@@ -2,6 +2,8 @@
 
 #include <dbt.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>

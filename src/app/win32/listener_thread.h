@@ -17,7 +17,6 @@ public:
     ListenerThread(const ListenerThread&) = delete;
     ListenerThread& operator=(const ListenerThread&) = delete;
 
-    bool Created() const { return thread_ != nullptr; }
     // Resuming a running thread changes nothing.
     void Resume();
     // Ends the thread and waits for it. Called on the window's thread, which

@@ -4,14 +4,10 @@
 #include "skin/win32/module_directory.h"
 #include "skin/win32/skin_bitmap.h"
 #include "text/ui_texts.h"
+#include "ui/win32/native_rect.h"
 
 namespace norvale {
 namespace {
-
-RECT ToRect(const ui::Rect& rect)
-{
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
 
 void Skin(CBitmapBtn& button, const ButtonPictures& pictures)
 {
@@ -26,7 +22,7 @@ void Skin(CBitmapBtn& button, const ButtonPictures& pictures)
 void MakeButton(CBitmapBtn& button, ui::CWnd& window, const ui::Rect& rect, const ButtonPictures& pictures,
                 std::wstring_view fontFace)
 {
-    button.Create(ToRect(rect), window, 0);
+    button.Create(ui::NativeRect(rect), window, 0);
     Skin(button, pictures);
     button.SetCaptionFontHeight(kButtonCaptionHeight);
     button.SetFontFace(std::wstring(fontFace));

@@ -1,8 +1,6 @@
 // How the main window carries out what its model decides: each step of a
 // click, a tray gesture or a hot-plug notice becomes calls on the controls,
 // the settings, the files and the mouse.
-#include <algorithm>
-
 #include "app/app_messages.h"
 #include "app/device_notification.h"
 #include "app/hot_plug.h"
@@ -14,17 +12,13 @@
 #include "platform/debug_output.h"
 #include "text/factory_labels.h"
 #include "text/ui_texts.h"
+#include "ui/win32/native_rect.h"
 
 namespace norvale {
 namespace {
 
 constexpr LONG_PTR kAppWindowStyle = WS_EX_APPWINDOW;
 constexpr LONG_PTR kToolWindowStyle = WS_EX_TOOLWINDOW;
-
-RECT ToRect(const ui::Rect& rect)
-{
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
 
 void Place(HWND window, const ui::Rect& rect)
 {
@@ -72,7 +66,7 @@ bool CMouseConfigurationDlg::CarryStep(const MainAction& action)
         break;
     case MainStep::ShowSectionHeaders: ShowSectionHeaders(SW_SHOW); break;
     case MainStep::HideSectionHeaders: ShowSectionHeaders(SW_HIDE); break;
-    case MainStep::HideFunctionButtons: ShowFunctionButtons(SW_HIDE); break;
+    case MainStep::HideFunctionButtons: ShowFunctionButtons(Visibility::Hide); break;
     case MainStep::LockWindowUpdate: ::LockWindowUpdate(Handle()); break;
     case MainStep::UnlockWindowUpdate: ::LockWindowUpdate(nullptr); break;
     case MainStep::ShowWaitCursor: cursorBeforeWait_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT)); break;
@@ -113,7 +107,9 @@ bool CMouseConfigurationDlg::CarryStep(const MainAction& action)
         break;
     case MainStep::ApplyPointerSettings: ApplyPointerSettings(pointerSystem_, PointerChoicesOf(record.live)); break;
     case MainStep::LoadSettings: settingsFiles_.LoadSettings(); break;
-    case MainStep::LoadLabelTexts: model_.buttonLabel = settingsFiles_.LoadLabelTexts(Captions().languageSection); break;
+    case MainStep::LoadLabelTexts:
+        model_.buttonLabel = settingsFiles_.LoadLabelTexts(Captions().languageSection);
+        break;
 
     case MainStep::NotifyMouseDetected: Send(WM_DEVICE_NOTIFY, kMouseDetectedCode, 0); break;
     case MainStep::NotifyMouseMissing: Send(WM_DEVICE_NOTIFY, kMouseMissingCode, 0); break;
@@ -178,7 +174,7 @@ void CMouseConfigurationDlg::CarrySelection(const SelectionRepaint& repaint)
     }
     for (const int view : repaint.viewButtons) controls_.ViewButton(view).SetLit(model_.selection.ViewButtonLit(view));
     if (repaint.mouseViewArea) {
-        const RECT area = ToRect(kMouseViewArea);
+        const RECT area = ui::NativeRect(kMouseViewArea);
         InvalidateRect(Handle(), &area, FALSE);
     }
 }
@@ -231,9 +227,7 @@ void CMouseConfigurationDlg::CollapseSections()
 
 void CMouseConfigurationDlg::CarryLayout(const SectionLayout& layout)
 {
-    for (int button = 0; button < kFunctionButtonCount; ++button) {
-        Show(controls_.FunctionButton(button).Handle(), layout.functionButtons);
-    }
+    ShowFunctionButtons(layout.functionButtons);
     if (layout.macroHeader) Place(controls_.Button(MainButton::MacroHeader).Handle(), *layout.macroHeader);
     if (layout.axisHeader) Place(controls_.Button(MainButton::AxisHeader).Handle(), *layout.axisHeader);
     if (layout.xSlider) controls_.Slider(0).Place(*layout.xSlider);
@@ -241,7 +235,7 @@ void CMouseConfigurationDlg::CarryLayout(const SectionLayout& layout)
     Show(controls_.Slider(0).Handle(), layout.axisSliders);
     Show(controls_.Slider(1).Handle(), layout.axisSliders);
     Place(controls_.Button(MainButton::LiftOffHeader).Handle(), layout.liftOffHeader);
-    const RECT repaint = ToRect(layout.repaint);
+    const RECT repaint = ui::NativeRect(layout.repaint);
     InvalidateRect(Handle(), &repaint, FALSE);
 }
 
@@ -252,10 +246,10 @@ void CMouseConfigurationDlg::ShowSectionHeaders(int show)
     }
 }
 
-void CMouseConfigurationDlg::ShowFunctionButtons(int show)
+void CMouseConfigurationDlg::ShowFunctionButtons(Visibility visibility)
 {
     for (int button = 0; button < kFunctionButtonCount; ++button) {
-        ::ShowWindow(controls_.FunctionButton(button).Handle(), show);
+        Show(controls_.FunctionButton(button).Handle(), visibility);
     }
 }
 

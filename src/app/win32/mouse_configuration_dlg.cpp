@@ -34,20 +34,15 @@ constexpr int kWindowFontWeight = 400;
 constexpr COLORREF kEditTextColour = RGB(0, 255, 0);
 constexpr COLORREF kEditBackground = 0x949494;
 
-SettingsRecord& Record()
-{
-    return TheSettingsRecord();
-}
-
 }  // namespace
 
 CMouseConfigurationDlg::CMouseConfigurationDlg()
     : WithMessageMap(IDD_MAIN),
       icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_NORVALE))),
       bus_(CreateHidBus()),
-      settingsFiles_(ExecutablePath(), Record().live, fileSystem_, profileFile_)
+      settingsFiles_(ExecutablePath(), TheSettingsRecord().live, fileSystem_, profileFile_)
 {
-    ConnectMacroImageRebuild(settingsFiles_, Record().live, profileFile_, fileSystem_);
+    ConnectMacroImageRebuild(settingsFiles_, TheSettingsRecord().live, profileFile_, fileSystem_);
 }
 
 CMouseConfigurationDlg::~CMouseConfigurationDlg() = default;
@@ -87,7 +82,7 @@ bool CMouseConfigurationDlg::OnInitDialog()
     splash.DoModal(Handle());
 
     SetWindowTextW(Handle(), L"Norvale");
-    Record().mainWindow = Handle();
+    TheSettingsRecord().mainWindow = Handle();
     // Without the read event or the device notices the window stays an empty
     // dialog: no settings, skin or controls.
     if (!StartDeviceLink()) return true;
@@ -115,7 +110,7 @@ bool CMouseConfigurationDlg::StartDeviceLink()
 {
     if (DiscoverMouse(*bus_, link_)) {
         TheDeviceStateArea() = {};
-        Record().live.profileIndex = 0;
+        TheSettingsRecord().live.profileIndex = 0;
     } else {
         link_.devicePresent = 0;
     }
@@ -141,23 +136,16 @@ bool CMouseConfigurationDlg::StartDeviceLink()
 void CMouseConfigurationDlg::LoadSettingsAndTexts()
 {
     settingsFiles_.LoadSettings();
-    CommitSettings(Record());
+    CommitSettings(TheSettingsRecord());
     FillUiTexts(settingsFiles_.ReadUiLanguageCode());
     Carry({{MainStep::LoadLabelTexts}});
 }
 
 void CMouseConfigurationDlg::BuildSkin()
 {
-    if (canvas_.Load(SkinPath(kMainBackground))) {
-        // The template only approximates the picture's size, so the window is
-        // centred again at its real size.
-        RECT workArea{};
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-        const ui::Rect place =
-            ui::CentredIn({workArea.left, workArea.top, workArea.right, workArea.bottom}, canvas_.Size());
-        SetWindowPos(Handle(), nullptr, place.left, place.top, place.Width(), place.Height(),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    // The template only approximates the picture's size, so the window is
+    // centred again at its real size.
+    if (canvas_.Load(SkinPath(kMainBackground))) RecentreWindow();
     const bool traditionalChinese = UiLanguageCode() == L"CHT";
     font_ = CreateUiFont({UiFontFace(UiLanguageCode()), kWindowFontHeight, kWindowFontWeight,
                           static_cast<std::uint8_t>(traditionalChinese ? ANSI_CHARSET : DEFAULT_CHARSET)});
@@ -177,7 +165,8 @@ bool CMouseConfigurationDlg::OnCommand(const ui::Message& message)
     const auto sender = reinterpret_cast<HWND>(message.lParam);
     if (!sender || HIWORD(message.wParam) != BN_CLICKED) return false;
     if (const auto button = controls_.ButtonOf(sender)) {
-        Carry(RouteButtonClick(*button, model_.Facts(DevicePresent(), Record().profileListWindow != nullptr)));
+        const bool profileListOpen = TheSettingsRecord().profileListWindow != nullptr;
+        Carry(RouteButtonClick(*button, model_.Facts(DevicePresent(), profileListOpen)));
         return true;
     }
     if (const auto button = controls_.FunctionButtonOf(sender)) {
@@ -247,7 +236,7 @@ std::intptr_t CMouseConfigurationDlg::OnMenuOwnerDraw(const ui::Message& message
 
 std::intptr_t CMouseConfigurationDlg::OnMarkerChanged(const ui::Message& message)
 {
-    StoreSliderValue(Record().live, message.lParam, message.wParam);
+    StoreSliderValue(TheSettingsRecord().live, message.lParam, message.wParam);
     return 0;
 }
 
@@ -276,7 +265,7 @@ std::intptr_t CMouseConfigurationDlg::OnTrayIcon(const ui::Message& message)
 std::intptr_t CMouseConfigurationDlg::OnDeviceNotify(const ui::Message& message)
 {
     const DeviceNotificationResponse response =
-        RespondToDeviceNotification(message.wParam, message.lParam, Record().savedSettings);
+        RespondToDeviceNotification(message.wParam, message.lParam, TheSettingsRecord().savedSettings);
     for (const DeviceQuery query : response.queries) ReadMouseProfile(query);
     if (response.balloon) tray_.ShowBalloon(*response.balloon);
     return 0;

@@ -68,7 +68,7 @@ private:
     void RecentreWindow();
     void SetExtendedStyle(LONG_PTR remove, LONG_PTR add);
     void ShowSectionHeaders(int show);
-    void ShowFunctionButtons(int show);
+    void ShowFunctionButtons(Visibility visibility);
     void ReadMouseProfile(DeviceQuery query);
     ButtonCaptions Captions() const;
     ApplyContext Apply();
