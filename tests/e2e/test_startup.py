@@ -4,9 +4,8 @@ with the emulated mouse present (without it the window hides itself)."""
 import time
 import xml.etree.ElementTree as ET
 
+from main_window import MAIN_TITLE
 from wine_session import BUILD, wait_until
-
-MAIN_TITLE = "^Norvale$"
 
 
 def main_windows(display):
