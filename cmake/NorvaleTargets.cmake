@@ -1,7 +1,10 @@
 # One static library per subsystem folder of src/. Portable sources sit in the
 # folder itself; a Windows build adds the folder's win32/ sources as well.
-# DEPENDS names the subsystems it builds on, which fixes the dependency
-# direction: a subsystem cannot reach one that is not listed.
+# DEPENDS names the subsystems it builds on, which it links. Every library
+# sees the whole src/ root, so the include path does not stop a subsystem
+# from including one it does not list: scripts/check-dependencies (part of
+# scripts/test) does, and also checks that src/CMakeLists.txt adds each
+# subsystem after those it depends on.
 function(norvale_subsystem name)
   cmake_parse_arguments(ARG "" "" "DEPENDS;WIN32_LIBS" ${ARGN})
   file(GLOB portable CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
