@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ui/window_handle.h"
+
 namespace norvale {
 
 inline constexpr std::size_t kSettingsSize = 1804;
@@ -159,7 +161,6 @@ static_assert(offsetof(Settings, buttonMacroMode) == 233);
 static_assert(offsetof(Settings, macroImages) == 241);
 static_assert(offsetof(Settings, unused1801) == 1801);
 
-class CConfigDialog;
 
 // The process-wide settings record: the live settings the user edits, the
 // copy taken at the last load, apply or reset, and two run-time references
@@ -167,9 +168,9 @@ class CConfigDialog;
 struct SettingsRecord {
     Settings live{};
     Settings savedSettings{};
-    CConfigDialog* profileListWindow = nullptr;  // the open profile list, if any
-    // The main window's native handle; the listener thread posts to it.
-    std::atomic<void*> mainWindow = nullptr;
+    ui::WindowHandle profileListWindow = ui::WindowHandle::None;  // the open profile list, if any
+    // The listener thread sends the mouse's events to it.
+    std::atomic<ui::WindowHandle> mainWindow = ui::WindowHandle::None;
 };
 
 // The one record of the process; all zeros until the settings are loaded.

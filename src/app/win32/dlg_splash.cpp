@@ -50,7 +50,7 @@ bool CDlgSplash::PreTranslateMessage(MSG& message)
     return IsSwallowedBySplash(message.message);
 }
 
-std::intptr_t CDlgSplash::OnPaint(const ui::Message&)
+std::intptr_t CDlgSplash::OnPaint()
 {
     PAINTSTRUCT paint;
     HDC screen = BeginPaint(Handle(), &paint);
@@ -64,7 +64,7 @@ std::intptr_t CDlgSplash::OnPaint(const ui::Message&)
     return 0;
 }
 
-std::intptr_t CDlgSplash::OnTimer(const ui::Message&)
+std::intptr_t CDlgSplash::OnTimer()
 {
     EndDialog(IDCANCEL);
     return Default();

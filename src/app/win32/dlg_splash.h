@@ -17,8 +17,8 @@ protected:
     bool OnInitDialog() override;
 
 private:
-    std::intptr_t OnPaint(const ui::Message&);
-    std::intptr_t OnTimer(const ui::Message&);
+    std::intptr_t OnPaint();
+    std::intptr_t OnTimer();
 
     SkinBitmap picture_;
 };

@@ -2,13 +2,14 @@
 
 #include "app/app_messages.h"
 #include "settings/settings_record.h"
+#include "ui/win32/native_window.h"
 
 namespace norvale {
 namespace {
 
 void SendToMainWindow(const DeviceEvent& event)
 {
-    const auto window = static_cast<HWND>(TheSettingsRecord().mainWindow.load());
+    const HWND window = ui::NativeWindow(TheSettingsRecord().mainWindow.load());
     SendMessageW(window, WM_DEVICE_NOTIFY, event.code, event.value);
 }
 

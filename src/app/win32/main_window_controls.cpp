@@ -30,18 +30,21 @@ void MakeButton(CBitmapBtn& button, ui::CWnd& window, const ui::Rect& rect, cons
 
 }  // namespace
 
-void MainControls::Create(ui::CWnd& window, std::wstring_view fontFace)
+void MainControls::Create(ui::CWnd& window, std::wstring_view fontFace, const MainClicks& clicks)
 {
     for (const ImageButtonSpec& spec : MainImageButtons()) {
         CBitmapBtn& button = Button(spec.button);
         MakeButton(button, window, spec.rect, spec.pictures, fontFace);
+        button.SetClickHandler([clicked = clicks.button, which = spec.button] { clicked(which); });
         if (spec.captionSlot != kNoCaption) button.SetCaption(UiText(spec.captionSlot));
         button.SetCaptionIndent(spec.captionIndent);
         if (spec.createdHidden) ShowWindow(button.Handle(), SW_HIDE);
     }
     for (int row = 1; row <= kFunctionButtonCount; ++row) {
-        MakeButton(FunctionButton(RowButton(row)), window, FunctionButtonRect(row), kFunctionButtonPictures,
-                   fontFace);
+        const int index = RowButton(row);
+        CBitmapBtn& button = FunctionButton(index);
+        MakeButton(button, window, FunctionButtonRect(row), kFunctionButtonPictures, fontFace);
+        button.SetClickHandler([clicked = clicks.functionButton, index] { clicked(index); });
     }
 
     const SkinBitmap empty = SkinBitmap::Decode(SkinPath(kSliderEmptyPicture));
@@ -65,22 +68,6 @@ CBitmapBtn& MainControls::ViewButton(int view)
     case kBackView: return Button(MainButton::Back);
     default: return Button(MainButton::TopView);
     }
-}
-
-std::optional<MainButton> MainControls::ButtonOf(HWND sender) const
-{
-    for (const ImageButtonSpec& spec : MainImageButtons()) {
-        if (buttons_[static_cast<std::size_t>(spec.button)].Handle() == sender) return spec.button;
-    }
-    return std::nullopt;
-}
-
-std::optional<int> MainControls::FunctionButtonOf(HWND sender) const
-{
-    for (int button = 0; button < kFunctionButtonCount; ++button) {
-        if (functionButtons_[static_cast<std::size_t>(button)].Handle() == sender) return button;
-    }
-    return std::nullopt;
 }
 
 }  // namespace norvale

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include <array>
-#include <optional>
+#include <functional>
 #include <string_view>
 
 #include "app/main_window_geometry.h"
@@ -13,12 +13,18 @@ namespace norvale {
 
 // The main window's child controls made from the skin: the fourteen image
 // buttons, the seven function buttons and the three sliders, at the places
-// and with the pictures the geometry gives them.
+// and with the pictures the geometry gives them. Each button reports its
+// click to the window as the button it is, whatever its control id.
+struct MainClicks {
+    std::function<void(MainButton)> button;
+    std::function<void(int)> functionButton;  // internal button index
+};
+
 class MainControls {
 public:
     // Creates every control in the window's creation order; captions are in
     // the given face.
-    void Create(ui::CWnd& window, std::wstring_view fontFace);
+    void Create(ui::CWnd& window, std::wstring_view fontFace, const MainClicks& clicks);
 
     CBitmapBtn& Button(MainButton button) { return buttons_[static_cast<std::size_t>(button)]; }
     // By internal button index.
@@ -26,10 +32,6 @@ public:
     // In the order of MainSliders(): X, Y, lift-off.
     CDMarker& Slider(std::size_t index) { return sliders_[index]; }
     CBitmapBtn& ViewButton(int view);
-
-    // Which control a click came from, told apart by its window.
-    std::optional<MainButton> ButtonOf(HWND sender) const;
-    std::optional<int> FunctionButtonOf(HWND sender) const;
 
 private:
     std::array<CBitmapBtn, kMainButtonCount> buttons_;

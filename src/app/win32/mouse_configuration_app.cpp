@@ -2,13 +2,13 @@
 
 #include <commctrl.h>
 
+#include "app/main_window_title.h"
 #include "app/win32/mouse_configuration_dlg.h"
 #include "assign/win32/menu_window_hook.h"
 
 namespace norvale {
 namespace {
 
-const wchar_t kMainWindowTitle[] = L"Norvale";
 const wchar_t kMutexName[] = L"Norvale_Mutex";
 const wchar_t kPrivateClassName[] = L"ZandorLClass";
 

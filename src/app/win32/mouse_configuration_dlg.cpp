@@ -6,6 +6,7 @@
 #include "app/app_messages.h"
 #include "app/axis_sliders.h"
 #include "app/hot_plug.h"
+#include "app/main_window_title.h"
 #include "app/resource_ids.h"
 #include "app/tray_icon.h"
 #include "app/win32/device_change_relay.h"
@@ -25,6 +26,7 @@
 #include "skin/win32/ui_font_win32.h"
 #include "text/ui_texts.h"
 #include "ui/dialog_keys.h"
+#include "ui/win32/native_window.h"
 
 namespace norvale {
 namespace {
@@ -81,15 +83,17 @@ bool CMouseConfigurationDlg::OnInitDialog()
     CDlgSplash splash;
     splash.DoModal(Handle());
 
-    SetWindowTextW(Handle(), L"Norvale");
-    TheSettingsRecord().mainWindow = Handle();
+    SetWindowTextW(Handle(), kMainWindowTitle);
+    TheSettingsRecord().mainWindow = ui::OpaqueWindow(Handle());
     // Without the read event or the device notices the window stays an empty
     // dialog: no settings, skin or controls.
     if (!StartDeviceLink()) return true;
 
     LoadSettingsAndTexts();
     BuildSkin();
-    controls_.Create(*this, UiFontFace(UiLanguageCode()));
+    controls_.Create(*this, UiFontFace(UiLanguageCode()),
+                     {[this](MainButton button) { OnImageButtonClicked(button); },
+                      [this](int button) { Carry(RouteFunctionButtonClick(button)); }});
     CollapseSections();
     ShowMouseView(kTopView);
 
@@ -160,47 +164,32 @@ bool CMouseConfigurationDlg::PreTranslateMessage(MSG& message)
     return CDialog::PreTranslateMessage(message);
 }
 
-bool CMouseConfigurationDlg::OnCommand(const ui::Message& message)
+void CMouseConfigurationDlg::OnImageButtonClicked(MainButton button)
 {
-    const auto sender = reinterpret_cast<HWND>(message.lParam);
-    if (!sender || HIWORD(message.wParam) != BN_CLICKED) return false;
-    if (const auto button = controls_.ButtonOf(sender)) {
-        const bool profileListOpen = TheSettingsRecord().profileListWindow != nullptr;
-        Carry(RouteButtonClick(*button, model_.Facts(DevicePresent(), profileListOpen)));
-        return true;
-    }
-    if (const auto button = controls_.FunctionButtonOf(sender)) {
-        Carry(RouteFunctionButtonClick(*button));
-        return true;
-    }
-    return false;
+    const bool profileListOpen = TheSettingsRecord().profileListWindow != ui::WindowHandle::None;
+    Carry(RouteButtonClick(button, model_.Facts(DevicePresent(), profileListOpen)));
 }
 
-std::intptr_t CMouseConfigurationDlg::OnPaint(const ui::Message&)
+std::intptr_t CMouseConfigurationDlg::OnPaint()
 {
     PaintSkinnedWindow(Handle(), canvas_, model_.Paint(), font_.Get());
     return 0;
 }
 
-std::intptr_t CMouseConfigurationDlg::OnEraseBackground(const ui::Message&)
-{
-    return TRUE;
-}
-
-std::intptr_t CMouseConfigurationDlg::OnQueryDragIcon(const ui::Message&)
+std::intptr_t CMouseConfigurationDlg::OnQueryDragIcon()
 {
     return reinterpret_cast<std::intptr_t>(icon_);
 }
 
-std::intptr_t CMouseConfigurationDlg::OnLeftButtonDown(const ui::Message& message)
+std::intptr_t CMouseConfigurationDlg::OnLeftButtonDown(const ui::MouseArgs& mouse)
 {
     ClearButtonSelection();
     // Any free point of the surface drags the window, as its caption would.
-    Post(WM_NCLBUTTONDOWN, HTCAPTION, message.lParam);
+    Post(WM_NCLBUTTONDOWN, HTCAPTION, ui::PackPoint(mouse.point));
     return Default();
 }
 
-std::intptr_t CMouseConfigurationDlg::OnNcPaint(const ui::Message&)
+std::intptr_t CMouseConfigurationDlg::OnNcPaint()
 {
     switch (model_.absentMouse.OnNcPaint(DevicePresent())) {
     case NcPaintResponse::Default: return Default();
@@ -234,49 +223,45 @@ std::intptr_t CMouseConfigurationDlg::OnMenuOwnerDraw(const ui::Message& message
     return Default();
 }
 
-std::intptr_t CMouseConfigurationDlg::OnMarkerChanged(const ui::Message& message)
+void CMouseConfigurationDlg::OnMarkerChanged(const ui::MarkerArgs& marker)
 {
-    StoreSliderValue(TheSettingsRecord().live, message.lParam, message.wParam);
-    return 0;
+    StoreSliderValue(TheSettingsRecord().live, marker.controlId, marker.value);
 }
 
-std::intptr_t CMouseConfigurationDlg::OnOpenWebSite(const ui::Message&)
+void CMouseConfigurationDlg::OnOpenWebSite()
 {
     ShellExecuteW(nullptr, L"open", UiText(kWebAddressSlot).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    return 0;
 }
 
-std::intptr_t CMouseConfigurationDlg::OnStartFirmwareUpdater(const ui::Message&)
+void CMouseConfigurationDlg::OnStartFirmwareUpdater()
 {
     SYSTEM_INFO system{};
     GetNativeSystemInfo(&system);
     const std::wstring updater = FirmwareUpdaterPath(ModuleDirectory(), system.wProcessorArchitecture);
     ShellExecuteW(nullptr, nullptr, updater.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    return 0;
 }
 
-std::intptr_t CMouseConfigurationDlg::OnTrayIcon(const ui::Message& message)
+std::intptr_t CMouseConfigurationDlg::OnTrayIcon(const ui::TrayIconArgs& tray)
 {
-    const TrayResponse response = RespondToTrayIcon(message.wParam, message.lParam, DevicePresent());
+    const TrayResponse response = RespondToTrayIcon(tray.iconId, tray.mouseMessage, DevicePresent());
     Carry(response.actions);
     return response.result;
 }
 
-std::intptr_t CMouseConfigurationDlg::OnDeviceNotify(const ui::Message& message)
+void CMouseConfigurationDlg::OnDeviceNotify(const ui::DeviceNotifyArgs& notice)
 {
     const DeviceNotificationResponse response =
-        RespondToDeviceNotification(message.wParam, message.lParam, TheSettingsRecord().savedSettings);
+        RespondToDeviceNotification(notice.code, notice.value, TheSettingsRecord().savedSettings);
     for (const DeviceQuery query : response.queries) ReadMouseProfile(query);
     if (response.balloon) tray_.ShowBalloon(*response.balloon);
-    return 0;
 }
 
-std::intptr_t CMouseConfigurationDlg::OnDeviceChange(const ui::Message& message)
+std::intptr_t CMouseConfigurationDlg::OnDeviceChange(const ui::DeviceChangeArgs& change)
 {
-    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(message.lParam);
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(change.broadcast);
     if (!header || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return TRUE;
     const auto* broadcast = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header);
-    const HotPlugEvent event = ClassifyDeviceChange(message.wParam, header->dbch_devicetype, broadcast->dbcc_name);
+    const HotPlugEvent event = ClassifyDeviceChange(change.event, header->dbch_devicetype, broadcast->dbcc_name);
     if (event == HotPlugEvent::Ignored) return TRUE;
     const bool found = DiscoverMouse(*bus_, link_);
     Carry(HotPlugActions(event, found));
@@ -288,7 +273,7 @@ std::intptr_t CMouseConfigurationDlg::OnRelayedDeviceChange(const ui::Message& m
     return DeliverRelayedDeviceChange(Handle(), message.lParam);
 }
 
-std::intptr_t CMouseConfigurationDlg::OnDestroy(const ui::Message&)
+std::intptr_t CMouseConfigurationDlg::OnDestroy()
 {
     EndBusDeviceChangeRelay(*bus_);
     if (deviceNotification_) UnregisterDeviceNotification(deviceNotification_);

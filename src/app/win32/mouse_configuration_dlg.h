@@ -19,6 +19,7 @@
 #include "settings/settings_files.h"
 #include "skin/win32/gdi_handles.h"
 #include "skin/win32/page_canvas.h"
+#include "ui/message_crackers.h"
 #include "ui/message_map.h"
 #include "ui/win32/dialog.h"
 
@@ -51,12 +52,12 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    bool OnCommand(const ui::Message& message) override;
 
 private:
     bool StartDeviceLink();
     void LoadSettingsAndTexts();
     void BuildSkin();
+    void OnImageButtonClicked(MainButton button);
 
     // Carrying out the model's decisions (main_window_steps.cpp).
     void Carry(const MainActions& actions);
@@ -75,22 +76,22 @@ private:
     DeviceContext Device() { return {*bus_, link_, clock_}; }
     bool DevicePresent() const { return link_.devicePresent == 1; }
 
-    std::intptr_t OnPaint(const ui::Message&);
-    std::intptr_t OnEraseBackground(const ui::Message&);
-    std::intptr_t OnQueryDragIcon(const ui::Message&);
-    std::intptr_t OnLeftButtonDown(const ui::Message&);
-    std::intptr_t OnNcPaint(const ui::Message&);
+    std::intptr_t OnPaint();
+    std::intptr_t OnEraseBackground() { return TRUE; }
+    std::intptr_t OnQueryDragIcon();
+    std::intptr_t OnLeftButtonDown(const ui::MouseArgs& mouse);
+    std::intptr_t OnNcPaint();
     std::intptr_t OnButtonColour(const ui::Message&);
     std::intptr_t OnEditColour(const ui::Message&);
     std::intptr_t OnMenuOwnerDraw(const ui::Message&);
-    std::intptr_t OnMarkerChanged(const ui::Message&);
-    std::intptr_t OnOpenWebSite(const ui::Message&);
-    std::intptr_t OnStartFirmwareUpdater(const ui::Message&);
-    std::intptr_t OnTrayIcon(const ui::Message&);
-    std::intptr_t OnDeviceNotify(const ui::Message&);
-    std::intptr_t OnDeviceChange(const ui::Message&);
+    void OnMarkerChanged(const ui::MarkerArgs& marker);
+    void OnOpenWebSite();
+    void OnStartFirmwareUpdater();
+    std::intptr_t OnTrayIcon(const ui::TrayIconArgs& tray);
+    void OnDeviceNotify(const ui::DeviceNotifyArgs& notice);
+    std::intptr_t OnDeviceChange(const ui::DeviceChangeArgs& change);
     std::intptr_t OnRelayedDeviceChange(const ui::Message&);
-    std::intptr_t OnDestroy(const ui::Message&);
+    std::intptr_t OnDestroy();
 
     HICON icon_;
     std::unique_ptr<HidBus> bus_;

@@ -1,7 +1,6 @@
 #include "skin/win32/bitmap_btn.h"
 
 #include "skin/win32/bitmap_cut.h"
-#include "skin/win32/mouse_point.h"
 #include "skin/win32/ui_font_win32.h"
 
 namespace norvale {
@@ -16,6 +15,8 @@ const ui::MessageMap<CBitmapBtn>& CBitmapBtn::Map()
         M::On(WM_KILLFOCUS, &CBitmapBtn::OnKillFocus),
         M::On(WM_CAPTURECHANGED, &CBitmapBtn::OnCaptureChanged),
         M::On(WM_ERASEBKGND, &CBitmapBtn::OnEraseBackground),
+        M::On(ui::Reflected(WM_DRAWITEM), &CBitmapBtn::OnDrawItem),
+        M::On(ui::Reflected(WM_COMMAND), &CBitmapBtn::OnCommand),
     };
     return map;
 }
@@ -59,11 +60,17 @@ void CBitmapBtn::SetLit(bool lit)
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-std::optional<LRESULT> CBitmapBtn::OnReflected(UINT message, WPARAM, LPARAM lParam)
+std::intptr_t CBitmapBtn::OnDrawItem(const ui::Message& message)
 {
-    if (message != WM_DRAWITEM) return std::nullopt;
-    Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.lParam));
     return TRUE;
+}
+
+std::optional<std::intptr_t> CBitmapBtn::OnCommand(const ui::CommandArgs& command)
+{
+    if (command.code != BN_CLICKED || !clicked_) return std::nullopt;
+    clicked_();
+    return 0;
 }
 
 void CBitmapBtn::Draw(const DRAWITEMSTRUCT& item) const
@@ -122,15 +129,15 @@ void CBitmapBtn::Carry(const HoverActions& actions)
     if (actions.activate) SetActiveWindow(GetAncestor(Handle(), GA_ROOT));
 }
 
-std::intptr_t CBitmapBtn::OnMouseMove(const ui::Message& message)
+std::intptr_t CBitmapBtn::OnMouseMove(const ui::MouseArgs& mouse)
 {
     const LRESULT result = Default();
-    const POINT client = MousePoint(message.lParam);
+    const POINT client{mouse.point.x, mouse.point.y};
     POINT screen = client;
     ClientToScreen(Handle(), &screen);
     HWND under = WindowFromPoint(screen);
     PointerFacts facts;
-    facts.leftButtonDown = (message.wParam & MK_LBUTTON) != 0;
+    facts.leftButtonDown = (mouse.keys & MK_LBUTTON) != 0;
     facts.buttonHoldsCapture = GetCapture() == Handle();
     facts.hasActiveWindow = GetActiveWindow() != nullptr;
     facts.hasOwnerOrParent = OwnerOrParent() != nullptr;
@@ -139,26 +146,26 @@ std::intptr_t CBitmapBtn::OnMouseMove(const ui::Message& message)
     const HoverActions actions = hover_.OnMouseMove(facts);
     Carry(actions);
     if (actions.repostMove) {
-        PostMessageW(GetParent(Handle()), WM_MOUSEMOVE, message.wParam, MAKELPARAM(screen.x, screen.y));
+        PostMessageW(GetParent(Handle()), WM_MOUSEMOVE, mouse.keys, ui::PackPoint({screen.x, screen.y}));
     }
     return result;
 }
 
-std::intptr_t CBitmapBtn::OnLButtonDown(const ui::Message&)
+std::intptr_t CBitmapBtn::OnLButtonDown()
 {
     HWND owner = OwnerOrParent();
     if (owner && GetActiveWindow() != owner) SetActiveWindow(owner);
     return Default();
 }
 
-std::intptr_t CBitmapBtn::OnLButtonUp(const ui::Message&)
+std::intptr_t CBitmapBtn::OnLButtonUp()
 {
     const LRESULT result = Default();
     PostMessageW(GetParent(Handle()), WM_LBUTTONUP, 0, 0);
     return result;
 }
 
-std::intptr_t CBitmapBtn::OnKillFocus(const ui::Message&)
+std::intptr_t CBitmapBtn::OnKillFocus()
 {
     const LRESULT result = Default();
     hover_.Set(false);
@@ -166,7 +173,7 @@ std::intptr_t CBitmapBtn::OnKillFocus(const ui::Message&)
     return result;
 }
 
-std::intptr_t CBitmapBtn::OnCaptureChanged(const ui::Message&)
+std::intptr_t CBitmapBtn::OnCaptureChanged()
 {
     Carry(hover_.OnCaptureChanged());
     return Default();

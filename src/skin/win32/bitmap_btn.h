@@ -1,10 +1,13 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "skin/bitmap_button_model.h"
 #include "skin/win32/gdi_handles.h"
+#include "ui/message_crackers.h"
 #include "ui/message_map.h"
 #include "ui/win32/window.h"
 
@@ -12,8 +15,10 @@ namespace norvale {
 
 // The skinned push button: a system button drawn by the program from four
 // state pictures, with an optional caption. It lights while hovered, shows
-// pressed and disabled pictures, and clicks like any button. Every mouse
-// move over it and every left-button release is passed on to its parent.
+// pressed and disabled pictures, and clicks like any button: to the click
+// handler its owner gave it, or, without one, as the parent's command of its
+// id. Every mouse move over it and every left-button release is passed on
+// to its parent.
 class CBitmapBtn : public ui::WithMessageMap<CBitmapBtn, ui::CWnd> {
 public:
     bool Create(const RECT& rect, ui::CWnd& parent, UINT id);
@@ -29,6 +34,7 @@ public:
     void SetCaptionFontHeight(int height) { fontHeight_ = height; }
     void SetCaptionIndent(int indent) { indent_ = indent; }
     void SetFontFace(std::wstring face) { fontFace_ = std::move(face); }
+    void SetClickHandler(std::function<void()> handler) { clicked_ = std::move(handler); }
 
     bool IsLit() const { return hover_.Lit(); }
     // Lights or dims the button as its owner decides, for instance to keep
@@ -37,9 +43,6 @@ public:
 
     static const ui::MessageMap<CBitmapBtn>& Map();
 
-protected:
-    std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
     void BecomeOwnerDrawn();
     void Draw(const DRAWITEMSTRUCT& item) const;
@@ -47,12 +50,14 @@ private:
     void Carry(const HoverActions& actions);
     HWND OwnerOrParent() const;
 
-    std::intptr_t OnMouseMove(const ui::Message&);
-    std::intptr_t OnLButtonDown(const ui::Message&);
-    std::intptr_t OnLButtonUp(const ui::Message&);
-    std::intptr_t OnKillFocus(const ui::Message&);
-    std::intptr_t OnCaptureChanged(const ui::Message&);
-    std::intptr_t OnEraseBackground(const ui::Message&) { return 0; }
+    std::intptr_t OnMouseMove(const ui::MouseArgs& mouse);
+    std::intptr_t OnLButtonDown();
+    std::intptr_t OnLButtonUp();
+    std::intptr_t OnKillFocus();
+    std::intptr_t OnCaptureChanged();
+    std::intptr_t OnEraseBackground() { return 0; }
+    std::intptr_t OnDrawItem(const ui::Message& message);
+    std::optional<std::intptr_t> OnCommand(const ui::CommandArgs& command);
 
     int fontHeight_ = 14;
     int indent_ = 0;
@@ -63,6 +68,7 @@ private:
     GdiObject<HBITMAP> pressed_;
     GdiObject<HBITMAP> disabled_;
     std::wstring caption_;
+    std::function<void()> clicked_;
 };
 
 }  // namespace norvale

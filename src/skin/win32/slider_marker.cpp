@@ -1,7 +1,6 @@
 #include "skin/win32/slider_marker.h"
 
 #include "skin/win32/bitmap_cut.h"
-#include "skin/win32/mouse_point.h"
 
 namespace norvale {
 
@@ -48,9 +47,9 @@ void SliderMarkerWindow::SetValue(int value)
     UpdateWindow(Handle());
 }
 
-ui::Point SliderMarkerWindow::InParent(LPARAM lParam) const
+ui::Point SliderMarkerWindow::InParent(ui::Point client) const
 {
-    POINT point = MousePoint(lParam);
+    POINT point{client.x, client.y};
     ClientToScreen(Handle(), &point);
     ScreenToClient(parent_, &point);
     return {point.x, point.y};
@@ -66,7 +65,7 @@ void SliderMarkerWindow::Repaint() const
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-std::intptr_t SliderMarkerWindow::OnPaint(const ui::Message&)
+std::intptr_t SliderMarkerWindow::OnPaint()
 {
     PAINTSTRUCT paint{};
     HDC screen = BeginPaint(Handle(), &paint);
@@ -93,32 +92,32 @@ std::intptr_t SliderMarkerWindow::OnPaint(const ui::Message&)
     return 0;
 }
 
-std::intptr_t SliderMarkerWindow::OnLButtonDown(const ui::Message&)
+std::intptr_t SliderMarkerWindow::OnLButtonDown()
 {
     SetCapture(Handle());
     model_.Press();
     return Default();
 }
 
-std::intptr_t SliderMarkerWindow::OnMouseMove(const ui::Message& message)
+std::intptr_t SliderMarkerWindow::OnMouseMove(const ui::MouseArgs& mouse)
 {
-    if (const auto post = model_.Move(InParent(message.lParam))) {
+    if (const auto post = model_.Move(InParent(mouse.point))) {
         Repaint();
         Report(*post);
     }
     return Default();
 }
 
-std::intptr_t SliderMarkerWindow::OnLButtonUp(const ui::Message& message)
+std::intptr_t SliderMarkerWindow::OnLButtonUp(const ui::MouseArgs& mouse)
 {
-    Report(model_.Release(InParent(message.lParam)));
+    Report(model_.Release(InParent(mouse.point)));
     const LRESULT result = Default();
     ReleaseCapture();
     Repaint();
     return result;
 }
 
-std::intptr_t SliderMarkerWindow::OnCaptureChanged(const ui::Message&)
+std::intptr_t SliderMarkerWindow::OnCaptureChanged()
 {
     if (model_.Dragging()) {
         // Without the capture the release may never come; a drag that went
@@ -130,7 +129,7 @@ std::intptr_t SliderMarkerWindow::OnCaptureChanged(const ui::Message&)
     return Default();
 }
 
-std::intptr_t SliderMarkerWindow::OnKillFocus(const ui::Message&)
+std::intptr_t SliderMarkerWindow::OnKillFocus()
 {
     model_.CancelDrag();
     Repaint();

@@ -3,6 +3,7 @@
 
 #include "skin/slider_marker_model.h"
 #include "skin/win32/gdi_handles.h"
+#include "ui/message_crackers.h"
 #include "ui/message_map.h"
 #include "ui/win32/window.h"
 
@@ -31,17 +32,18 @@ protected:
     explicit SliderMarkerWindow(MarkerAxis axis) : model_(axis, {}) {}
 
 private:
-    ui::Point InParent(LPARAM lParam) const;
+    // A point of the marker's client area in its parent's.
+    ui::Point InParent(ui::Point client) const;
     void Report(const MarkerPost& post) const;
     void Repaint() const;
 
-    std::intptr_t OnPaint(const ui::Message&);
-    std::intptr_t OnEraseBackground(const ui::Message&) { return 1; }
-    std::intptr_t OnLButtonDown(const ui::Message&);
-    std::intptr_t OnMouseMove(const ui::Message&);
-    std::intptr_t OnLButtonUp(const ui::Message&);
-    std::intptr_t OnCaptureChanged(const ui::Message&);
-    std::intptr_t OnKillFocus(const ui::Message&);
+    std::intptr_t OnPaint();
+    std::intptr_t OnEraseBackground() { return 1; }
+    std::intptr_t OnLButtonDown();
+    std::intptr_t OnMouseMove(const ui::MouseArgs& mouse);
+    std::intptr_t OnLButtonUp(const ui::MouseArgs& mouse);
+    std::intptr_t OnCaptureChanged();
+    std::intptr_t OnKillFocus();
 
     UINT id_ = 0;
     GdiObject<HBITMAP> empty_;

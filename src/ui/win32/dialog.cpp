@@ -3,30 +3,40 @@
 #include "ui/win32/message_loop.h"
 
 namespace norvale::ui {
-namespace {
-// The dialog being created, until its first message claims it.
-thread_local CDialog* dialogBeingCreated = nullptr;
+
+const MessageMap<CDialog>& CDialog::Map()
+{
+    using M = MessageMap<CDialog>;
+    static const M map{
+        M::On(WM_INITDIALOG, &CDialog::OnInitDialogMessage),
+        M::Command(IDOK, &CDialog::OnOKCommand),
+        M::Command(IDCANCEL, &CDialog::OnCancelCommand),
+    };
+    return map;
 }
 
-INT_PTR CALLBACK CDialog::StartupProc(HWND hwnd, UINT message, WPARAM, LPARAM)
+INT_PTR CALLBACK CDialog::StartupProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // The dialog procedure only hands the window to its object; from then on
-    // the object's own window procedure sees every message first and uses the
-    // dialog manager's procedure, which lands here again, as its default.
-    if (!dialogBeingCreated || FromHandle(hwnd)) return FALSE;
-    CDialog* dialog = dialogBeingCreated;
-    dialogBeingCreated = nullptr;
-    dialog->SubclassWindow(hwnd);
-    if (message == WM_INITDIALOG) return dialog->Send(WM_INITDIALOG);
-    return FALSE;
+    // Once the object has the window, its own procedure sees every message
+    // first and calls the dialog manager's, which lands here, only for the
+    // default processing: nothing to add.
+    if (FromHandle(hwnd)) return FALSE;
+    CWnd* dialog = TakeWindowBeingCreated();
+    if (!dialog || !dialog->SubclassWindow(hwnd)) return FALSE;
+    // The first message the dialog manager passes on (WM_SETFONT, or
+    // WM_INITDIALOG for a template without a font) goes to the object as it
+    // came; its default processing, if it asks for it, has then been done.
+    const LRESULT result = RouteMessage(*dialog, hwnd, message, wParam, lParam);
+    if (message == WM_INITDIALOG) return result;
+    SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
 }
 
 bool CDialog::Create(HWND parent)
 {
-    dialogBeingCreated = this;
+    const CreationScope creating(*this);
     HWND hwnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent,
                                    &CDialog::StartupProc, 0);
-    dialogBeingCreated = nullptr;
     return hwnd != nullptr;
 }
 
@@ -79,23 +89,6 @@ bool CDialog::PreTranslateMessage(MSG& message)
     // Keyboard navigation between the dialog's own controls.
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
     return IsDialogMessageW(Handle(), &message) != FALSE;
-}
-
-LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_INITDIALOG) {
-        const Message portable{message, wParam, lParam};
-        if (auto handled = DispatchToMaps(portable)) return *handled;
-        return OnInitDialog() ? TRUE : FALSE;
-    }
-    if (message == WM_COMMAND && lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        const Message portable{message, wParam, lParam};
-        if (OnCommand(portable)) return 0;
-        if (auto handled = DispatchToMaps(portable)) return *handled;
-        if (LOWORD(wParam) == IDOK) OnOK(); else OnCancel();
-        return 0;
-    }
-    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 }  // namespace norvale::ui

@@ -1,13 +1,16 @@
 #pragma once
+#include "ui/message_map.h"
 #include "ui/win32/window.h"
 
 namespace norvale::ui {
 
 // A dialog made from a resource template, run modally (DoModal, ended by
 // EndDialog) or modelessly (Create, ended by DestroyWindow). Its messages go
-// through the object's tables like any CWnd's; the modal loop is the
-// framework's own, so every queued message passes PreTranslateMessage.
-class CDialog : public CWnd {
+// through the object's tables like any CWnd's, from the first one the
+// dialog manager passes on; the modal loop is the framework's own, so every
+// queued message passes PreTranslateMessage. IDOK and IDCANCEL commands that
+// no table of a derived class takes end in OnOK and OnCancel.
+class CDialog : public WithMessageMap<CDialog, CWnd> {
 public:
     explicit CDialog(UINT templateId) : templateId_(templateId) {}
 
@@ -17,8 +20,9 @@ public:
 
     bool PreTranslateMessage(MSG& message) override;
 
+    static const MessageMap<CDialog>& Map();
+
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // WM_INITDIALOG; true lets the system set the focus.
     virtual bool OnInitDialog() { return true; }
     virtual void OnOK() { EndDialog(IDOK); }
@@ -27,6 +31,10 @@ protected:
 private:
     static INT_PTR CALLBACK StartupProc(HWND, UINT, WPARAM, LPARAM);
     void RunModalLoop();
+
+    std::intptr_t OnInitDialogMessage() { return OnInitDialog() ? TRUE : FALSE; }
+    void OnOKCommand() { OnOK(); }
+    void OnCancelCommand() { OnCancel(); }
 
     UINT templateId_;
     bool modal_ = false;

@@ -8,15 +8,35 @@ namespace {
 const wchar_t kObjectProperty[] = L"Norvale.Window";
 const wchar_t kCustomClass[] = L"NorvaleWindow";
 
-// The object whose custom window is being created, until WM_NCCREATE claims it.
+// The object whose window is being created on this thread, until the first
+// message for the new window claims it.
 thread_local CWnd* windowBeingCreated = nullptr;
 
-// Controls made with id 0 send id 0 too: only the item type tells a
-// control from a menu.
-bool IsOwnerDrawForChild(UINT message, LPARAM lParam)
+// The control that sent a notification to its parent, for the messages that
+// name it. WM_MEASUREITEM names none (the item does not exist yet) and stays
+// with the parent; menus send WM_COMMAND and WM_DRAWITEM too, without a control.
+HWND NotifyingControl(const Message& message)
 {
-    return message == WM_DRAWITEM && lParam != 0 &&
-           reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlType != ODT_MENU;
+    const auto lParam = message.lParam;
+    switch (message.id) {
+    case WM_COMMAND:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY:
+        return lParam ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr;
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return item && item->CtlType != ODT_MENU ? item->hwndItem : nullptr;
+    }
+    default:
+        return nullptr;
+    }
 }
 
 }  // namespace
@@ -38,6 +58,17 @@ LRESULT RouteMessage(CWnd& window, HWND hwnd, UINT message, WPARAM wParam, LPARA
         window.PostNcDestroy();
     }
     return result;
+}
+
+CWnd::CreationScope::CreationScope(CWnd& window) { windowBeingCreated = &window; }
+
+CWnd::CreationScope::~CreationScope() { windowBeingCreated = nullptr; }
+
+CWnd* CWnd::TakeWindowBeingCreated()
+{
+    CWnd* window = windowBeingCreated;
+    windowBeingCreated = nullptr;
+    return window;
 }
 
 CWnd::~CWnd()
@@ -104,12 +135,11 @@ bool CWnd::CreateCustom(const wchar_t* text, DWORD style, const RECT& rect, HWND
         return RegisterClassW(&wc);
     }();
     if (!registered) return false;
-    windowBeingCreated = this;
     const HMENU menuOrId = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
+    const CreationScope creating(*this);
     HWND hwnd = CreateWindowExW(exStyle, kCustomClass, text, style, rect.left, rect.top,
                                 rect.right - rect.left, rect.bottom - rect.top, parent, menuOrId,
                                 GetModuleHandleW(nullptr), nullptr);
-    windowBeingCreated = nullptr;
     return hwnd != nullptr;
 }
 
@@ -131,18 +161,17 @@ LRESULT CWnd::Default()
     return CallWindowProcW(previousProc_, current_.hwnd, current_.message, current_.wParam, current_.lParam);
 }
 
-std::optional<LRESULT> CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam)
+std::optional<LRESULT> CWnd::ReflectToControl(const Message& message)
 {
-    if (!IsOwnerDrawForChild(message, lParam)) return std::nullopt;
-    CWnd* child = FromHandle(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem);
-    return child ? child->OnReflected(message, wParam, lParam) : std::nullopt;
+    CWnd* control = FromHandle(NotifyingControl(message));
+    if (!control || control == this) return std::nullopt;
+    return control->DispatchToMaps({Reflected(message.id), message.wParam, message.lParam});
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const Message portable{message, wParam, lParam};
-    if (auto reflected = ReflectToChild(message, wParam, lParam)) return *reflected;
-    if (message == WM_COMMAND && OnCommand(portable)) return 0;
+    if (auto reflected = ReflectToControl(portable)) return *reflected;
     if (auto handled = DispatchToMaps(portable)) return *handled;
     return Default();
 }
@@ -157,12 +186,11 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 LRESULT CALLBACK CWnd::CustomClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CWnd* window = FromHandle(hwnd);
-    if (!window && windowBeingCreated) {
-        window = windowBeingCreated;
-        windowBeingCreated = nullptr;
+    if (!window) {
+        window = TakeWindowBeingCreated();
+        if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
         window->Attach(hwnd, DefWindowProcW);
     }
-    if (!window) return DefWindowProcW(hwnd, message, wParam, lParam);
     return RouteMessage(*window, hwnd, message, wParam, lParam);
 }
 

@@ -9,7 +9,11 @@ namespace norvale::ui {
 
 // CWnd: a C++ object over a window handle. Messages reach the object through
 // its window procedure (subclassing), pass its message tables and fall back
-// to the window's previous procedure.
+// to the window's previous procedure. A notification that a control sends
+// to this window (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_CTLCOLOR*, WM_HSCROLL,
+// WM_VSCROLL) is first offered to the control's own object, as
+// Reflected(message) in the control's tables; only if the control leaves it
+// does this window's table see it.
 class CWnd {
 public:
     CWnd() = default;
@@ -39,31 +43,46 @@ public:
 
 protected:
     // Handlers of the current message call this for the window's default
-    // processing of that same message.
+    // processing of that same message. Handlers of reflected notifications
+    // answer for the parent and do not call it.
     LRESULT Default();
 
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Filled in by WithMessageMap: this class's table, then its base's.
     virtual std::optional<LRESULT> DispatchToMaps(const Message&) { return std::nullopt; }
-    // Runs for WM_COMMAND before the tables; true ends its processing.
-    virtual bool OnCommand(const Message&) { return false; }
-    // Owner-draw requests that the parent reflects back to the child they are for.
-    virtual std::optional<LRESULT> OnReflected(UINT, WPARAM, LPARAM) { return std::nullopt; }
     // The window is gone; the object may delete itself here.
     virtual void PostNcDestroy() {}
+
+    // Every window the framework creates goes the same way: the object waits
+    // in the thread's one "being created" slot while the system creates the
+    // window, and the first message that reaches the framework for the new
+    // window takes it from there.
+    class CreationScope {
+    public:
+        explicit CreationScope(CWnd& window);
+        ~CreationScope();
+        CreationScope(const CreationScope&) = delete;
+        CreationScope& operator=(const CreationScope&) = delete;
+    };
+    // The object waiting in the slot, which is empty afterwards; null if none.
+    static CWnd* TakeWindowBeingCreated();
+    friend LRESULT RouteMessage(CWnd&, HWND, UINT, WPARAM, LPARAM);
 
 private:
     void Attach(HWND hwnd, WNDPROC previous);
     void Detach();
-    std::optional<LRESULT> ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> ReflectToControl(const Message& message);
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK CustomClassProc(HWND, UINT, WPARAM, LPARAM);
-    friend LRESULT RouteMessage(CWnd&, HWND, UINT, WPARAM, LPARAM);
 
     HWND hwnd_ = nullptr;
     WNDPROC previousProc_ = nullptr;
     MSG current_{};
 };
+
+// Hands one message to the object: its window procedure, with the message
+// kept for Default(), and nothing allowed to unwind into the system.
+LRESULT RouteMessage(CWnd& window, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Adds a class's message table in front of its base's:
 //   class CMine : public WithMessageMap<CMine, CDialog> {
