@@ -33,7 +33,12 @@ unsigned MouseSpeedFor(std::uint8_t pointerSpeed);
 unsigned WheelScrollLinesFor(std::uint8_t wheelPageScroll, std::uint8_t wheelLines);
 unsigned DoubleClickTimeFor(std::uint8_t doubleClickLevel);
 
-// Pushes all four settings; a refusal is logged and the rest still applied.
+// Pushes the four settings in order; a refusal is logged and the rest still
+// applied. Each is pushed only while its fields hold values the pages or the
+// files can set (precision 1 … 255, where any value but 1 is off; speed and
+// double-click level 1 … 11; wheel page scroll 0 or 1, and with lines chosen
+// 1 … 100 lines), otherwise a debug line names the field and the system
+// keeps its own value.
 void ApplyPointerSettings(PointerSettings& system, const PointerChoices& choices);
 
 }  // namespace norvale
