@@ -36,18 +36,21 @@ MainActions ResetClick(const RoutingFacts& facts)
     if (facts.profileListOpen) actions.insert(actions.end(), {{S::CloseProfileList}, {S::ShowSectionHeaders}});
     actions.insert(actions.end(), {{S::RefreshAxisSliders}, {S::RefreshButtonLabels}});
     for (int button = 0; button < kFunctionButtonCount; ++button) actions.push_back({S::StoreButtonLabel, button});
-    actions.insert(actions.end(), {{S::SaveLabelTexts}, {S::RestoreCursor}});
+    // Without the mouse the reset wrote nothing, and neither does its end:
+    // factory captions in the label file would name the user's functions,
+    // which stay in the settings file.
+    if (facts.devicePresent) actions.push_back({S::SaveLabelTexts});
+    actions.push_back({S::RestoreCursor});
     return actions;
 }
 
+// The profile list, once open, takes the place of the headers it hides and
+// brings them back itself; until it exists, Config hides nothing, since
+// nothing would show the headers again.
 MainActions ConfigClick(const RoutingFacts& facts)
 {
-    MainActions actions{{S::ClearButtonSelection}};
-    if (facts.profileListOpen) return actions;
-    actions.insert(actions.end(), {{S::OpenProfileList}, {S::HideSectionHeaders}});
-    if (!facts.assignmentCollapsed) actions.push_back({S::HideFunctionButtons});
-    actions.push_back({S::AdoptProfileNumber});
-    return actions;
+    if (facts.profileListOpen) return {{S::ClearButtonSelection}};
+    return {{S::ClearButtonSelection}, {S::OpenProfileList}};
 }
 
 }  // namespace

@@ -23,8 +23,6 @@ enum class MainStep {
     EnableApplyButton,
     HideFunctionButton,  // argument: internal button index
     ShowSectionHeaders,  // Button Assignment, Macro Manager, Axis Sensitivity
-    HideSectionHeaders,
-    HideFunctionButtons,
     LockWindowUpdate,
     UnlockWindowUpdate,
     ShowWaitCursor,
@@ -41,11 +39,10 @@ enum class MainStep {
     ConfirmReset,  // the steps after it run only when the user answers OK
     OpenHelpMenu,
     OpenTrayMenu,
-    OpenFunctionMenu,  // argument: internal button index
+    OpenFunctionMenu,  // argument: internal button index; the selection ends when it closes
     RunMacroManager,   // and take its macro images when it ends with OK
     OpenProfileList,
     CloseProfileList,
-    AdoptProfileNumber,
     // Settings, files and the mouse.
     ApplyToMouse,
     SaveSettings,

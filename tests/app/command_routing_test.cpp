@@ -61,27 +61,36 @@ TEST(CommandRouting, ResetAsksFirstThenClosesSectionsShowsTheTopViewAndClosesThe
                                {S::RestoreCursor}};
     EXPECT_EQ(RouteButtonClick(MainButton::Reset, facts), expected);
 
-    const MainActions withoutList = RouteButtonClick(MainButton::Reset, {});
+    const MainActions withoutList = RouteButtonClick(MainButton::Reset, WithMouse());
     EXPECT_EQ(std::count(withoutList.begin(), withoutList.end(), MainAction{S::CloseProfileList}), 0);
     EXPECT_EQ(withoutList.size(), expected.size() - 2);
 }
 
-TEST(CommandRouting, ConfigOpensTheProfileListOnlyOnce)
+// The reset itself writes nothing without the mouse; the label file must not
+// get the factory captions either, while the settings file keeps the user's
+// functions.
+TEST(CommandRouting, ResetWithoutTheMouseSavesNothing)
 {
-    RoutingFacts facts;
-    facts.assignmentCollapsed = false;
-    EXPECT_EQ(RouteButtonClick(MainButton::Config, facts),
-              (MainActions{{S::ClearButtonSelection},
-                           {S::OpenProfileList},
-                           {S::HideSectionHeaders},
-                           {S::HideFunctionButtons},
-                           {S::AdoptProfileNumber}}));
-    facts.assignmentCollapsed = true;
-    EXPECT_EQ(RouteButtonClick(MainButton::Config, facts),
-              (MainActions{
-                  {S::ClearButtonSelection}, {S::OpenProfileList}, {S::HideSectionHeaders}, {S::AdoptProfileNumber}}));
-    facts.profileListOpen = true;
-    EXPECT_EQ(RouteButtonClick(MainButton::Config, facts), (MainActions{{S::ClearButtonSelection}}));
+    const MainActions withoutMouse = RouteButtonClick(MainButton::Reset, {});
+    for (const MainStep writing : {S::SaveLabelTexts, S::SaveSettings, S::ApplyToMouse, S::CommitSnapshot}) {
+        EXPECT_EQ(std::count(withoutMouse.begin(), withoutMouse.end(), MainAction{writing}), 0);
+    }
+    EXPECT_EQ(withoutMouse.back(), MainAction{S::RestoreCursor});
+}
+
+// Nothing brings hidden headers back before the profile list exists, so
+// Config leaves them shown, with the assignment section open or closed.
+TEST(CommandRouting, ConfigLeavesTheHeadersShown)
+{
+    for (const bool collapsed : {true, false}) {
+        RoutingFacts facts;
+        facts.assignmentCollapsed = collapsed;
+        EXPECT_EQ(RouteButtonClick(MainButton::Config, facts),
+                  (MainActions{{S::ClearButtonSelection}, {S::OpenProfileList}}));
+    }
+    RoutingFacts open;
+    open.profileListOpen = true;
+    EXPECT_EQ(RouteButtonClick(MainButton::Config, open), (MainActions{{S::ClearButtonSelection}}));
 }
 
 TEST(CommandRouting, HeadersToggleTheirSectionsAndViewButtonsShowTheirViews)

@@ -1,5 +1,8 @@
 #include <gmock/gmock.h>
 
+#include <filesystem>
+#include <map>
+
 #include "apply_bench.h"
 #include "default_settings.h"
 #include "encoding/factory_reset.h"
@@ -53,12 +56,21 @@ protected:
         EXPECT_EQ(settingsFiles.labelFilePath(), folder.File(L"str0.ini"));
     }
 
+    std::map<std::filesystem::path, std::vector<std::uint8_t>> FolderBytes()
+    {
+        std::map<std::filesystem::path, std::vector<std::uint8_t>> bytes;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            bytes[entry.path().filename()] = FileBytes(entry.path().filename().wstring());
+        return bytes;
+    }
+
     RecordingPointerSettings pointerSystem;
 };
 
 TEST_F(FactoryResetTest, WithoutTheMouseChangesOnlyTheLiveSettings)
 {
     link.devicePresent = 0;
+    const auto before = FolderBytes();
     const ButtonLabels labels = RestoreFactorySettings(context, captions, pointerSystem);
 
     EXPECT_EQ(labels[0], L"Factory left");
@@ -69,6 +81,7 @@ TEST_F(FactoryResetTest, WithoutTheMouseChangesOnlyTheLiveSettings)
     EXPECT_TRUE(mouse.Trace().empty());
     EXPECT_NE(record.savedSettings, record.live);
     EXPECT_FALSE(pointerSystem.lastSpeed);
+    EXPECT_EQ(FolderBytes(), before);
 }
 
 TEST_F(FactoryResetTest, WithTheMouseAppliesSavesAndCommits)

@@ -64,9 +64,7 @@ bool CMouseConfigurationDlg::CarryStep(const MainAction& action)
     case MainStep::HideFunctionButton:
         ShowWindow(controls_.FunctionButton(argument).Handle(), SW_HIDE);
         break;
-    case MainStep::ShowSectionHeaders: ShowSectionHeaders(SW_SHOW); break;
-    case MainStep::HideSectionHeaders: ShowSectionHeaders(SW_HIDE); break;
-    case MainStep::HideFunctionButtons: ShowFunctionButtons(Visibility::Hide); break;
+    case MainStep::ShowSectionHeaders: ShowSectionHeaders(); break;
     case MainStep::LockWindowUpdate: ::LockWindowUpdate(Handle()); break;
     case MainStep::UnlockWindowUpdate: ::LockWindowUpdate(nullptr); break;
     case MainStep::ShowWaitCursor: cursorBeforeWait_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT)); break;
@@ -86,12 +84,15 @@ bool CMouseConfigurationDlg::CarryStep(const MainAction& action)
     case MainStep::OpenHelpMenu: OpenMenu(HelpMenuItems(), kHelpMenuItemWidth, kHelpMenuTrackFlags); break;
     case MainStep::OpenTrayMenu: OpenMenu(TrayMenuItems(), 0, kTrayMenuTrackFlags); break;
     // The function menu, the macro manager and the profile list come with
-    // their own windows; until then the chosen button stays marked.
-    case MainStep::OpenFunctionMenu: model_.menuButton = argument; break;
+    // their own windows; until then the menu closes as soon as it opens.
+    case MainStep::OpenFunctionMenu:
+        NoteButtonHover();
+        CarrySelection(model_.selection.EndMenuSelection(argument));
+        model_.menuButton = argument;
+        break;
     case MainStep::RunMacroManager:
     case MainStep::OpenProfileList:
-    case MainStep::CloseProfileList:
-    case MainStep::AdoptProfileNumber: break;
+    case MainStep::CloseProfileList: break;
 
     case MainStep::ApplyToMouse: EncodeAndApply(Apply(), Captions()); break;
     case MainStep::SaveSettings: settingsFiles_.SaveSettings(); break;
@@ -239,10 +240,10 @@ void CMouseConfigurationDlg::CarryLayout(const SectionLayout& layout)
     InvalidateRect(Handle(), &repaint, FALSE);
 }
 
-void CMouseConfigurationDlg::ShowSectionHeaders(int show)
+void CMouseConfigurationDlg::ShowSectionHeaders()
 {
     for (const MainButton header : {MainButton::AssignmentHeader, MainButton::MacroHeader, MainButton::AxisHeader}) {
-        ::ShowWindow(controls_.Button(header).Handle(), show);
+        ::ShowWindow(controls_.Button(header).Handle(), SW_SHOW);
     }
 }
 

@@ -68,7 +68,7 @@ private:
     void OpenMenu(const std::vector<MenuItem>& items, int itemWidth, UINT trackFlags);
     void RecentreWindow();
     void SetExtendedStyle(LONG_PTR remove, LONG_PTR add);
-    void ShowSectionHeaders(int show);
+    void ShowSectionHeaders();
     void ShowFunctionButtons(Visibility visibility);
     void ReadMouseProfile(DeviceQuery query);
     ButtonCaptions Captions() const;
