@@ -21,6 +21,13 @@ FontSpec CaptionFont(std::wstring_view face, int height)
     return {.face = face, .height = height, .weight = 550, .charset = 1, .quality = 5, .pitchAndFamily = 0x30};
 }
 
+int FitCaptionHeight(int height, int width, const CaptionWidth& widthAt)
+{
+    int fitted = height;
+    while (fitted > kSmallestCaptionHeight && widthAt(fitted) > width) --fitted;
+    return fitted;
+}
+
 HoverActions ButtonHover::OnMouseMove(const PointerFacts& facts)
 {
     // A drag that started elsewhere does not light the button.

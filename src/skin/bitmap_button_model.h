@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string_view>
 
 #include "skin/paint_list.h"
@@ -13,12 +14,21 @@ enum class ButtonFace { Normal, Hover, Pressed, Disabled };
 ButtonFace ChooseButtonFace(bool disabled, bool pressed, bool hover);
 
 // Captions: one line, vertically centred, 5 pixels (plus a positive indent)
-// from the left, cut with an ellipsis when too long.
+// from the left; too long, drawn smaller and then cut with an ellipsis.
 inline constexpr unsigned kCaptionFormat = text_format::kLeft | text_format::kVerticalCenter |
                                            text_format::kSingleLine | text_format::kNoPrefix |
                                            text_format::kEndEllipsis;
 ui::Rect CaptionRect(const ui::Rect& client, int indent);
 FontSpec CaptionFont(std::wstring_view face, int height);
+
+// A caption too wide for its rectangle is first drawn smaller in the same
+// face, down to this height; only then does the ellipsis cut it.
+inline constexpr int kSmallestCaptionHeight = 9;
+// The caption's width in pixels when drawn at a font height.
+using CaptionWidth = std::function<int(int height)>;
+// The largest font height from `height` down to the smallest at which the
+// caption fits `width`; the smallest when none does.
+int FitCaptionHeight(int height, int width, const CaptionWidth& widthAt);
 inline constexpr unsigned kCaptionColour = 0xFDFDFD;
 
 // What the button sees of the pointer on a mouse move.

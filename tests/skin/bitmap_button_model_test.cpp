@@ -29,6 +29,35 @@ TEST(Caption, SitsFivePixelsInPlusAPositiveIndent)
     EXPECT_EQ(font.pitchAndFamily, 0x30);
 }
 
+// Half a font height per character: wide enough to make German captions
+// overflow the 57-pixel command buttons at the normal 14 pixels.
+CaptionWidth HalfHeightPerCharacter(std::wstring_view caption)
+{
+    return [caption](int height) { return static_cast<int>(caption.size()) * height / 2; };
+}
+
+TEST(Caption, ShrinksToTheLargestHeightThatFitsAndNoFurtherThanNinePixels)
+{
+    struct Case {
+        std::wstring_view caption;
+        int height;
+        int width;
+        int fitted;
+    };
+    const Case cases[] = {
+        {L"Apply", 14, 57, 14},                // fits: keeps its size
+        {L"Abbrechen", 14, 57, 12},            // 54 pixels at 12
+        {L"Zurücksetzen", 14, 57, 9},          // 54 pixels at 9
+        {L"Spiel-Einstellungen", 14, 57, 9},   // too long even at 9: the ellipsis cuts it
+        {L"Spiel-Einstellungen", 8, 57, 8},    // already below the smallest size
+        {L"", 14, 0, 14},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FitCaptionHeight(c.height, c.width, HalfHeightPerCharacter(c.caption)), c.fitted)
+            << std::wstring(c.caption);
+    }
+}
+
 PointerFacts Outside() { return {.hasActiveWindow = true, .hasOwnerOrParent = true, .clientX = 4}; }
 
 TEST(ButtonHover, EnteringLightsAndTakesTheCapture)

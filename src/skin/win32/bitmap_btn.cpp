@@ -104,10 +104,17 @@ void CBitmapBtn::DrawCaption(HDC target, HBITMAP face, const RECT& client) const
     }
     SetBkMode(canvas.Get(), TRANSPARENT);
     SetTextColor(canvas.Get(), kCaptionColour);
-    const GdiObject<HFONT> font = CreateUiFont(CaptionFont(fontFace_, fontHeight_));
+    const ui::Rect area = CaptionRect({0, 0, client.right, client.bottom}, indent_);
+    const int height = FitCaptionHeight(fontHeight_, area.right - area.left, [&](int candidate) {
+        const GdiObject<HFONT> font = CreateUiFont(CaptionFont(fontFace_, candidate));
+        ScopedSelection fontSelection(canvas.Get(), font.Get());
+        SIZE extent{};
+        GetTextExtentPoint32W(canvas.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &extent);
+        return static_cast<int>(extent.cx);
+    });
+    const GdiObject<HFONT> font = CreateUiFont(CaptionFont(fontFace_, height));
     {
         ScopedSelection fontSelection(canvas.Get(), font.Get());
-        const ui::Rect area = CaptionRect({0, 0, client.right, client.bottom}, indent_);
         RECT text{area.left, area.top, area.right, area.bottom};
         DrawTextW(canvas.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &text, kCaptionFormat);
     }
