@@ -24,7 +24,7 @@ FontSpec CaptionFont(std::wstring_view face, int height)
 int FitCaptionHeight(int height, int width, const CaptionWidth& widthAt)
 {
     int fitted = height;
-    while (fitted > kSmallestCaptionHeight && widthAt(fitted) > width) --fitted;
+    while (fitted > kSmallestCaptionHeight && widthAt(fitted) + kCaptionEndMargin > width) --fitted;
     return fitted;
 }
 

@@ -24,10 +24,12 @@ FontSpec CaptionFont(std::wstring_view face, int height);
 // A caption too wide for its rectangle is first drawn smaller in the same
 // face, down to this height; only then does the ellipsis cut it.
 inline constexpr int kSmallestCaptionHeight = 9;
+// A caption fits when it keeps this far from the button's right frame.
+inline constexpr int kCaptionEndMargin = 3;
 // The caption's width in pixels when drawn at a font height.
 using CaptionWidth = std::function<int(int height)>;
 // The largest font height from `height` down to the smallest at which the
-// caption fits `width`; the smallest when none does.
+// caption fits `width` (the caption rectangle's); the smallest when none does.
 int FitCaptionHeight(int height, int width, const CaptionWidth& widthAt);
 inline constexpr unsigned kCaptionColour = 0xFDFDFD;
 

@@ -76,16 +76,25 @@ def launch(prefix):
 
 
 @pytest.fixture
-def main(display, emulated_staging, emulator, launch):
-    """The emulated build in a Wine desktop with the mouse present, its
-    initialisation run to the end (both firmware reads logged)."""
-    park_pointer(display)
-    utility = launch(emulated_staging, emulator.env, desktop=True)
-    window = MainWindow(display, utility, emulated_staging / "Skins")
-    window.handle(timeout=30)
-    assert wait_until(lambda: utility.debug_lines().count("FW version:01-07\n") == 2, 30), utility.debug_lines()
-    settle()
-    return window
+def start_main(display, emulator, launch):
+    """Starts the emulated build of a staged folder in a Wine desktop with the
+    mouse present and waits until its initialisation has run to the end (both
+    firmware reads logged)."""
+    def start(folder):
+        park_pointer(display)
+        utility = launch(folder, emulator.env, desktop=True)
+        window = MainWindow(display, utility, folder / "Skins")
+        window.handle(timeout=30)
+        assert wait_until(lambda: utility.debug_lines().count("FW version:01-07\n") == 2, 30), utility.debug_lines()
+        settle()
+        return window
+    return start
+
+
+@pytest.fixture
+def main(emulated_staging, start_main):
+    """The emulated build of a fresh installation, started."""
+    return start_main(emulated_staging)
 
 
 @pytest.fixture

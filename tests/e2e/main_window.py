@@ -21,6 +21,7 @@ BUTTONS = {
     "Top View": (447, 527, 509, 556),
     "Side View": (513, 527, 575, 556),
     "Button Assignment": (20, 107, 262, 127),
+    "Macro Manager": (20, 132, 262, 170),
     "Axis Sensitivity": (20, 175, 262, 195),
 }
 

@@ -137,21 +137,44 @@ def hot_spot(x, y, size=20):
     return (x, y, x + size, y + size), (0, 0)
 
 
-def test_views_light_the_selected_button(main, screenshot):
+# A spot in the empty right-hand column: the pointer there lights nothing.
+EMPTY = (950, 300)
+
+
+def test_a_function_button_ends_unlit_as_after_a_closed_menu(main, screenshot):
+    # Until the function menu exists, it closes as soon as it opens.
     main.click_button("Button Assignment")
     main.click(*function_button_rect(4)[:2])  # screen row 4 is internal button 4
+    main.hover(*EMPTY)
     settle()
-    shot = screenshot("top-view-row-4-selected")
-    assert main.shows_lit(shot, *right_strip(function_button_rect(4), 20), DROPDOWN, DROPDOWN_LIT)
-    assert main.shows_lit(shot, *hot_spot(350, 222), "Mouse/Front/F-4-normal.png", "Mouse/Front/F-4-over.png")
-    assert not main.shows_lit(shot, *hot_spot(370, 102), "Mouse/Front/F-1-normal.png", "Mouse/Front/F-1-over.png")
+    shot = screenshot("top-view-row-4-clicked")
+    assert not main.shows_lit(shot, *right_strip(function_button_rect(4), 20), DROPDOWN, DROPDOWN_LIT)
+    assert not main.shows_lit(shot, *hot_spot(350, 222), "Mouse/Front/F-4-normal.png", "Mouse/Front/F-4-over.png")
 
     main.click_button("Side View")
-    main.click(*function_button_rect(6)[:2])
+    main.hover(*EMPTY)
     settle()
-    shot = screenshot("side-view-row-6-selected")
-    assert main.shows_lit(shot, *hot_spot(480, 140), "Mouse/Side/S-6-normal.png", "Mouse/Side/S-6-over.png")
-    assert not main.shows_lit(shot, *hot_spot(400, 154), "Mouse/Side/S-1-normal.png", "Mouse/Side/S-1-over.png")
+    shot = screenshot("side-view")
+    assert main.shows_picture(shot, *hot_spot(400, 154), "Mouse/Side/S-1-normal.png"), "the side view is not shown"
+    assert not main.shows_lit(shot, *hot_spot(480, 140), "Mouse/Side/S-6-normal.png", "Mouse/Side/S-6-over.png")
+
+
+def test_config_leaves_every_header_and_the_open_section_shown(main, screenshot):
+    main.click_button("Config")
+    main.hover(*EMPTY)
+    settle()
+    shot = screenshot("config-clicked")
+    for header, picture in (("Button Assignment", "ItemBK.png"), ("Macro Manager", "MacroManagementBK.png"),
+                            ("Axis Sensitivity", "ItemBK.png")):
+        assert main.shows_picture(shot, *right_strip(BUTTONS[header], 60), picture), f"{header} is hidden"
+
+    main.click_button("Button Assignment")
+    main.click_button("Config")
+    main.hover(*EMPTY)
+    settle()
+    shot = screenshot("config-clicked-assignment-open")
+    assert main.shows_picture(shot, *right_strip(BUTTONS["Button Assignment"], 60), "ItemBK.png")
+    assert main.shows_picture(shot, *right_strip(function_button_rect(1), 20), DROPDOWN), "the function buttons hid"
 
 
 def test_buttons_light_under_the_pointer_and_help_opens_the_skinned_menu(main, display, screenshot):

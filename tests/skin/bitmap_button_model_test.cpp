@@ -46,11 +46,12 @@ TEST(Caption, ShrinksToTheLargestHeightThatFitsAndNoFurtherThanNinePixels)
     };
     const Case cases[] = {
         {L"Apply", 14, 57, 14},                // fits: keeps its size
+        {L"Apply", 14, 37, 13},                // 35 pixels at 14 would touch the frame
         {L"Abbrechen", 14, 57, 12},            // 54 pixels at 12
         {L"Zurücksetzen", 14, 57, 9},          // 54 pixels at 9
         {L"Spiel-Einstellungen", 14, 57, 9},   // too long even at 9: the ellipsis cuts it
         {L"Spiel-Einstellungen", 8, 57, 8},    // already below the smallest size
-        {L"", 14, 0, 14},
+        {L"", 14, 57, 14},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FitCaptionHeight(c.height, c.width, HalfHeightPerCharacter(c.caption)), c.fitted)
