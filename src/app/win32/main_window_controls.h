@@ -7,6 +7,7 @@
 
 #include "app/main_window_geometry.h"
 #include "skin/win32/bitmap_btn.h"
+#include "skin/win32/skin_pictures.h"
 #include "skin/win32/slider_marker.h"
 
 namespace norvale {
@@ -22,9 +23,9 @@ struct MainClicks {
 
 class MainControls {
 public:
-    // Creates every control in the window's creation order; captions are in
-    // the given face.
-    void Create(ui::CWnd& window, std::wstring_view fontFace, const MainClicks& clicks);
+    // Creates every control in the window's creation order, its pictures
+    // taken from the window's; captions are in the given face.
+    void Create(ui::CWnd& window, std::wstring_view fontFace, const MainClicks& clicks, SkinPictures& pictures);
 
     CBitmapBtn& Button(MainButton button) { return buttons_[static_cast<std::size_t>(button)]; }
     // By internal button index.

@@ -6,6 +6,7 @@
 #include "app/app_messages.h"
 #include "app/axis_sliders.h"
 #include "app/hot_plug.h"
+#include "app/main_window_pictures.h"
 #include "app/main_window_title.h"
 #include "app/resource_ids.h"
 #include "app/tray_icon.h"
@@ -22,7 +23,7 @@
 #include "skin/slider_marker_model.h"
 #include "skin/ui_font.h"
 #include "skin/win32/module_directory.h"
-#include "skin/win32/skin_bitmap.h"
+#include "skin/win32/skin_prefetch.h"
 #include "skin/win32/ui_font_win32.h"
 #include "text/ui_texts.h"
 #include "ui/dialog_keys.h"
@@ -80,8 +81,11 @@ bool CMouseConfigurationDlg::OnInitDialog()
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
+    // The splash's seconds decode the window's pictures.
+    SkinPrefetch prefetch(MainWindowStartPictures());
     CDlgSplash splash;
     splash.DoModal(Handle());
+    canvas_.UsePictures(prefetch.Take());
 
     SetWindowTextW(Handle(), kMainWindowTitle);
     TheSettingsRecord().mainWindow = ui::OpaqueWindow(Handle());
@@ -93,7 +97,8 @@ bool CMouseConfigurationDlg::OnInitDialog()
     BuildSkin();
     controls_.Create(*this, UiFontFace(UiLanguageCode()),
                      {[this](MainButton button) { OnImageButtonClicked(button); },
-                      [this](int button) { Carry(RouteFunctionButtonClick(button)); }});
+                      [this](int button) { Carry(RouteFunctionButtonClick(button)); }},
+                     canvas_.Pictures());
     CollapseSections();
     ShowMouseView(kTopView);
 
@@ -153,8 +158,9 @@ void CMouseConfigurationDlg::BuildSkin()
     const bool traditionalChinese = UiLanguageCode() == L"CHT";
     font_ = CreateUiFont({UiFontFace(UiLanguageCode()), kWindowFontHeight, kWindowFontWeight,
                           static_cast<std::uint8_t>(traditionalChinese ? ANSI_CHARSET : DEFAULT_CHARSET)});
-    model_.sections.SetPanelHeights(MeasureSkinImage(SkinPath(kAssignmentHeightPicture)).height,
-                                    MeasureSkinImage(SkinPath(kAxisHeightPicture)).height);
+    SkinPictures& pictures = canvas_.Pictures();
+    model_.sections.SetPanelHeights(pictures.Picture(SkinPath(kAssignmentHeightPicture)).Size().height,
+                                    pictures.Picture(SkinPath(kAxisHeightPicture)).Size().height);
 }
 
 bool CMouseConfigurationDlg::PreTranslateMessage(MSG& message)

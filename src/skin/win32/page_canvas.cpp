@@ -24,20 +24,20 @@ void DrawText(HDC surface, const TextOp& op)
 
 bool PageCanvas::Load(std::wstring_view joinedBackgroundPath)
 {
-    bitmap_ = SkinBitmap::Decode(joinedBackgroundPath);
-    return static_cast<bool>(bitmap_);
+    surface_ = SkinBitmap::Blank(pictures_.Picture(joinedBackgroundPath).Size());
+    return static_cast<bool>(surface_);
 }
 
-void DrawPaintOps(HDC surface, const PaintList& list, HFONT font)
+void DrawPaintOps(HDC surface, const PaintList& list, HFONT font, SkinPictures& pictures)
 {
     ScopedSelection fontSelection(surface, font);
     const int previousMode = SetBkMode(surface, TRANSPARENT);
     const COLORREF previousColour = GetTextColor(surface);
     for (const PaintOp& op : list.ops) {
         std::visit(
-            [surface](const auto& item) {
+            [surface, &pictures](const auto& item) {
                 if constexpr (std::is_same_v<std::decay_t<decltype(item)>, ImageOp>) {
-                    DrawSkinImage(surface, SkinPath(item.skinName), item.x, item.y);
+                    DrawSkinBitmap(surface, pictures.Picture(SkinPath(item.skinName)), item.x, item.y);
                 } else {
                     DrawText(surface, item);
                 }
@@ -48,7 +48,7 @@ void DrawPaintOps(HDC surface, const PaintList& list, HFONT font)
     SetBkMode(surface, previousMode);
 }
 
-void PaintSkinnedWindow(HWND window, const PageCanvas& canvas, const PaintList& list, HFONT font,
+void PaintSkinnedWindow(HWND window, PageCanvas& canvas, const PaintList& list, HFONT font,
                         std::optional<int> copyHeight)
 {
     PAINTSTRUCT paint{};
@@ -57,9 +57,9 @@ void PaintSkinnedWindow(HWND window, const PageCanvas& canvas, const PaintList& 
     GetClientRect(window, &client);
     MemorySurface memory(screen);
     if (canvas && memory) {
-        memory.Select(canvas.Bitmap().Handle());
-        DrawSkinImage(memory.Get(), SkinPath(list.background), 0, 0);
-        DrawPaintOps(memory.Get(), list, font);
+        memory.Select(canvas.Surface().Handle());
+        DrawSkinBitmap(memory.Get(), canvas.Pictures().Picture(SkinPath(list.background)), 0, 0);
+        DrawPaintOps(memory.Get(), list, font, canvas.Pictures());
         BitBlt(screen, 0, 0, client.right, copyHeight.value_or(client.bottom), memory.Get(), 0, 0, SRCCOPY);
     } else {
         FillRect(screen, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

@@ -3,38 +3,47 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "skin/paint_list.h"
 #include "skin/win32/skin_bitmap.h"
+#include "skin/win32/skin_pictures.h"
 
 namespace norvale {
 
-// A skinned window's off-screen surface: its background image, decoded once
-// at initialisation and owned by the window for its whole life.
+// A skinned window's off-screen surface, the size of its background, and the
+// pictures it paints: each decoded once, at first use or ahead of time, and
+// kept for the window's whole life, so a repaint decodes nothing.
 class PageCanvas {
 public:
     PageCanvas() = default;
-    // Decodes the background the joined skin path names; false leaves the
-    // window without a canvas.
+    // Pictures decoded ahead of time (while the splash shows) become the
+    // window's own.
+    void UsePictures(SkinPictures decoded) { pictures_ = std::move(decoded); }
+    // Sizes the surface by the background the joined skin path names; false
+    // leaves the window without a canvas.
     bool Load(std::wstring_view joinedBackgroundPath);
 
-    explicit operator bool() const { return static_cast<bool>(bitmap_); }
-    const SkinBitmap& Bitmap() const { return bitmap_; }
-    ui::Size Size() const { return bitmap_.Size(); }
+    explicit operator bool() const { return static_cast<bool>(surface_); }
+    const SkinBitmap& Surface() const { return surface_; }
+    ui::Size Size() const { return surface_.Size(); }
+    SkinPictures& Pictures() { return pictures_; }
 
 private:
-    SkinBitmap bitmap_;
+    SkinBitmap surface_;
+    SkinPictures pictures_;
 };
 
 // Executes the images and texts of a paint list on a surface, in order.
-// Skin names are joined to the module directory; texts use the given font.
-void DrawPaintOps(HDC surface, const PaintList& list, HFONT font);
+// Skin names are joined to the module directory and taken from the
+// pictures; texts use the given font.
+void DrawPaintOps(HDC surface, const PaintList& list, HFONT font, SkinPictures& pictures);
 
 // One paint of a skinned window: the background is drawn afresh on the
 // canvas, then the list's operations, and the client area (or only its top
 // copyHeight rows) goes to the screen in one copy. A window without a canvas
 // shows black.
-void PaintSkinnedWindow(HWND window, const PageCanvas& canvas, const PaintList& list, HFONT font,
+void PaintSkinnedWindow(HWND window, PageCanvas& canvas, const PaintList& list, HFONT font,
                         std::optional<int> copyHeight = std::nullopt);
 
 }  // namespace norvale

@@ -125,6 +125,15 @@ SkinBitmap SkinBitmap::Decode(std::wstring_view joinedPath)
     return result;
 }
 
+SkinBitmap SkinBitmap::Blank(ui::Size size)
+{
+    SkinBitmap result;
+    if (size.width <= 0 || size.height <= 0) return result;
+    result.bitmap_.Reset(MakeDib(size, std::vector<Bgra>(static_cast<std::size_t>(size.width) * size.height)));
+    if (result.bitmap_) result.size_ = size;
+    return result;
+}
+
 void DrawSkinBitmap(HDC surface, const SkinBitmap& bitmap, int x, int y)
 {
     MemorySurface source(surface);
@@ -139,21 +148,6 @@ void DrawSkinBitmap(HDC surface, const SkinBitmap& bitmap, int x, int y)
     }
 }
 
-bool DrawSkinImage(HDC surface, std::wstring_view joinedPath, int x, int y)
-{
-    const SkinBitmap bitmap = SkinBitmap::Decode(joinedPath);
-    if (!bitmap) return false;
-    DrawSkinBitmap(surface, bitmap, x, y);
-    return true;
-}
-
-ui::Size MeasureSkinImage(std::wstring_view joinedPath)
-{
-    if (!EnsureGdiplus()) return {};
-    const std::wstring path = ResolveSkinPath(joinedPath);
-    GdipImage image;
-    if (gdip::GdipLoadImageFromFile(path.c_str(), image.Receive()) != Gdiplus::Ok) return {};
-    return ImageSize(image.Get());
-}
+bool StartSkinDecoding() { return EnsureGdiplus(); }
 
 }  // namespace norvale

@@ -17,6 +17,8 @@ public:
 
     // Decodes the file the joined skin path names; empty when it cannot.
     static SkinBitmap Decode(std::wstring_view joinedPath);
+    // An opaque surface of the size, to draw pictures on.
+    static SkinBitmap Blank(ui::Size size);
 
     HBITMAP Handle() const { return bitmap_.Get(); }
     ui::Size Size() const { return size_; }
@@ -33,11 +35,8 @@ private:
 // when it has alpha, copied when it is opaque.
 void DrawSkinBitmap(HDC surface, const SkinBitmap& bitmap, int x, int y);
 
-// Decodes the file, draws it as DrawSkinBitmap does and lets it go; false
-// (and nothing drawn) when the file cannot be decoded.
-bool DrawSkinImage(HDC surface, std::wstring_view joinedPath, int x, int y);
-
-// The width and height of a skin file; 0 x 0 when it cannot be decoded.
-ui::Size MeasureSkinImage(std::wstring_view joinedPath);
+// Starts the decoder on the calling thread; decodes on other threads need it
+// started first. False when the decoder cannot run.
+bool StartSkinDecoding();
 
 }  // namespace norvale
