@@ -8,9 +8,10 @@ extern "C" {
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <vector>
 
-#include "device/win32/bounded_io.h"
+#include "device/win32/thread_canceller.h"
 
 namespace norvale {
 namespace {
@@ -80,6 +81,15 @@ DWORD DesiredAccess(HidAccess access)
 
 std::vector<std::uint8_t> Copy(std::span<const std::uint8_t> bytes) { return {bytes.begin(), bytes.end()}; }
 
+// How long a cancelled call gets to return before it is abandoned.
+constexpr std::chrono::milliseconds kCancelGrace{500};
+
+// Read right after the call, on the thread that made it.
+IoResult ResultOf(BOOL succeeded, DWORD transferred = 0)
+{
+    return {succeeded != FALSE, transferred, succeeded ? ERROR_SUCCESS : GetLastError()};
+}
+
 }  // namespace
 
 // The overlapped block must stay where it is until the read has completed,
@@ -89,7 +99,7 @@ struct SystemHidBus::EventRead {
     std::atomic<bool> closed{false};
 };
 
-SystemHidBus::SystemHidBus() = default;
+SystemHidBus::SystemHidBus() : worker_(CancellerForCurrentThread, kCancelGrace) {}
 SystemHidBus::~SystemHidBus() = default;
 
 std::unique_ptr<HidInterfaceSet> SystemHidBus::PresentInterfaces()
@@ -147,13 +157,21 @@ HidCapsQuery SystemHidBus::GetCaps(HidHandle handle, HidCaps& caps)
     return HidCapsQuery::Ok;
 }
 
+// The calls capture the device handle, never the bus: an abandoned call
+// outlives its turn.
+IoResult SystemHidBus::Exchange(BlockingIo io, std::span<std::uint8_t> report, std::uint32_t timeoutMs)
+{
+    const IoOutcome outcome = worker_.Run(std::move(io), report, std::chrono::milliseconds(timeoutMs));
+    return outcome.status == IoStatus::Finished ? outcome.result : IoResult{};
+}
+
 bool SystemHidBus::SetFeature(HidHandle handle, std::span<const std::uint8_t> report, std::uint32_t timeoutMs)
 {
     std::vector<std::uint8_t> sent = Copy(report);
     const HANDLE device = Native(handle);
-    return RunBoundedIo(
-               [device](std::vector<std::uint8_t>& bytes, DWORD&) {
-                   return HidD_SetFeature(device, bytes.data(), static_cast<ULONG>(bytes.size())) != FALSE;
+    return Exchange(
+               [device](std::span<std::uint8_t> bytes) {
+                   return ResultOf(HidD_SetFeature(device, bytes.data(), static_cast<ULONG>(bytes.size())));
                },
                sent, timeoutMs)
         .succeeded;
@@ -161,25 +179,25 @@ bool SystemHidBus::SetFeature(HidHandle handle, std::span<const std::uint8_t> re
 
 bool SystemHidBus::GetFeature(HidHandle handle, std::span<std::uint8_t> report, std::uint32_t timeoutMs)
 {
-    std::vector<std::uint8_t> received = Copy(report);
     const HANDLE device = Native(handle);
-    const IoOutcome outcome = RunBoundedIo(
-        [device](std::vector<std::uint8_t>& bytes, DWORD&) {
-            return HidD_GetFeature(device, bytes.data(), static_cast<ULONG>(bytes.size())) != FALSE;
-        },
-        received, timeoutMs);
-    if (outcome.succeeded) std::copy(received.begin(), received.end(), report.begin());
-    return outcome.succeeded;
+    return Exchange(
+               [device](std::span<std::uint8_t> bytes) {
+                   return ResultOf(HidD_GetFeature(device, bytes.data(), static_cast<ULONG>(bytes.size())));
+               },
+               report, timeoutMs)
+        .succeeded;
 }
 
 bool SystemHidBus::Write(HidHandle handle, std::span<const std::uint8_t> report, std::uint32_t timeoutMs)
 {
     std::vector<std::uint8_t> sent = Copy(report);
     const HANDLE device = Native(handle);
-    return RunBoundedIo(
-               [device](std::vector<std::uint8_t>& bytes, DWORD& transferred) {
-                   return WriteFile(device, bytes.data(), static_cast<DWORD>(bytes.size()), &transferred,
-                                    nullptr) != FALSE;
+    return Exchange(
+               [device](std::span<std::uint8_t> bytes) {
+                   DWORD transferred = 0;
+                   const BOOL written =
+                       WriteFile(device, bytes.data(), static_cast<DWORD>(bytes.size()), &transferred, nullptr);
+                   return ResultOf(written, transferred);
                },
                sent, timeoutMs)
         .succeeded;
@@ -187,17 +205,15 @@ bool SystemHidBus::Write(HidHandle handle, std::span<const std::uint8_t> report,
 
 std::size_t SystemHidBus::Read(HidHandle handle, std::span<std::uint8_t> report, std::uint32_t timeoutMs)
 {
-    std::vector<std::uint8_t> received = Copy(report);
     const HANDLE device = Native(handle);
-    const IoOutcome outcome = RunBoundedIo(
-        [device](std::vector<std::uint8_t>& bytes, DWORD& transferred) {
-            return ReadFile(device, bytes.data(), static_cast<DWORD>(bytes.size()), &transferred, nullptr) != FALSE;
+    const IoResult result = Exchange(
+        [device](std::span<std::uint8_t> bytes) {
+            DWORD transferred = 0;
+            const BOOL read = ReadFile(device, bytes.data(), static_cast<DWORD>(bytes.size()), &transferred, nullptr);
+            return ResultOf(read, transferred);
         },
-        received, timeoutMs);
-    if (!outcome.succeeded) return 0;
-    const std::size_t count = std::min<std::size_t>(outcome.transferred, report.size());
-    std::copy_n(received.begin(), count, report.begin());
-    return count;
+        report, timeoutMs);
+    return result.succeeded ? std::min<std::size_t>(result.transferred, report.size()) : 0;
 }
 
 std::unique_ptr<HidSignal> SystemHidBus::CreateSignal() { return std::make_unique<EventSignal>(); }

@@ -4,12 +4,14 @@
 #include <mutex>
 
 #include "device/hid_bus.h"
+#include "device/io_worker.h"
 
 namespace norvale {
 
 // The system's HID bus: SetupAPI lists the interfaces, hid.dll and the file
-// functions talk to them. Reports on synchronous handles are bounded by
-// their time-out; event reads use overlapped I/O on the caller's signal.
+// functions talk to them. Reports on synchronous handles run on the bus's
+// I/O worker, bounded by their time-out; event reads use overlapped I/O on
+// the caller's signal.
 class SystemHidBus final : public HidBus {
 public:
     SystemHidBus();
@@ -32,9 +34,11 @@ public:
 private:
     struct EventRead;
     std::shared_ptr<EventRead> PendingRead(HidHandle handle);
+    IoResult Exchange(BlockingIo io, std::span<std::uint8_t> report, std::uint32_t timeoutMs);
 
     std::mutex mutex_;
     std::map<HidHandle, std::shared_ptr<EventRead>> eventReads_;
+    IoWorker worker_;
 };
 
 }  // namespace norvale
