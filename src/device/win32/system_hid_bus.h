@@ -3,6 +3,7 @@
 #include <memory>
 #include <mutex>
 
+#include "device/call_failure_log.h"
 #include "device/hid_bus.h"
 #include "device/io_worker.h"
 
@@ -11,7 +12,7 @@ namespace norvale {
 // The system's HID bus: SetupAPI lists the interfaces, hid.dll and the file
 // functions talk to them. Reports on synchronous handles run on the bus's
 // I/O worker, bounded by their time-out; event reads use overlapped I/O on
-// the caller's signal.
+// the caller's signal. A failed system call writes a debug line naming it.
 class SystemHidBus final : public HidBus {
 public:
     SystemHidBus();
@@ -34,10 +35,11 @@ public:
 private:
     struct EventRead;
     std::shared_ptr<EventRead> PendingRead(HidHandle handle);
-    IoResult Exchange(BlockingIo io, std::span<std::uint8_t> report, std::uint32_t timeoutMs);
+    IoResult Exchange(const wchar_t* call, BlockingIo io, std::span<std::uint8_t> report, std::uint32_t timeoutMs);
 
     std::mutex mutex_;
     std::map<HidHandle, std::shared_ptr<EventRead>> eventReads_;
+    CallFailureLog failures_;
     IoWorker worker_;
 };
 
