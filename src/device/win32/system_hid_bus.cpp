@@ -8,9 +8,11 @@ extern "C" {
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <vector>
 
-#include "device/win32/bounded_io.h"
+#include "device/win32/noted_call.h"
+#include "device/win32/thread_canceller.h"
 
 namespace norvale {
 namespace {
@@ -20,7 +22,10 @@ HidHandle Wrapped(HANDLE handle) { return HidHandle{reinterpret_cast<std::uintpt
 
 class SetupInterfaceSet final : public HidInterfaceSet {
 public:
-    SetupInterfaceSet(HDEVINFO set, const GUID& hidClass) : set_(set), hidClass_(hidClass) {}
+    SetupInterfaceSet(HDEVINFO set, const GUID& hidClass, CallFailureLog& failures)
+        : set_(set), hidClass_(hidClass), failures_(failures)
+    {
+    }
     ~SetupInterfaceSet() override { SetupDiDestroyDeviceInfoList(set_); }
     SetupInterfaceSet(const SetupInterfaceSet&) = delete;
     SetupInterfaceSet& operator=(const SetupInterfaceSet&) = delete;
@@ -29,16 +34,22 @@ public:
     {
         SP_DEVICE_INTERFACE_DATA member{};
         member.cbSize = sizeof(member);
-        if (!SetupDiEnumDeviceInterfaces(set_, nullptr, &hidClass_, memberIndex, &member))
+        if (!Noted(failures_, L"SetupDiEnumDeviceInterfaces",
+                   SetupDiEnumDeviceInterfaces(set_, nullptr, &hidClass_, memberIndex, &member) != FALSE,
+                   ERROR_NO_MORE_ITEMS))
             return InterfaceLookup::NoMoreItems;
 
+        // Asking for the size fails by design, saying the buffer is too small.
         DWORD required = 0;
-        SetupDiGetDeviceInterfaceDetailW(set_, &member, nullptr, 0, &required, nullptr);
+        Noted(failures_, L"SetupDiGetDeviceInterfaceDetailW",
+              SetupDiGetDeviceInterfaceDetailW(set_, &member, nullptr, 0, &required, nullptr) != FALSE,
+              ERROR_INSUFFICIENT_BUFFER);
         if (required < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) return InterfaceLookup::DetailFailed;
         std::vector<std::uint8_t> storage(required);
         auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(storage.data());
         detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
-        if (!SetupDiGetDeviceInterfaceDetailW(set_, &member, detail, required, nullptr, nullptr))
+        if (!Noted(failures_, L"SetupDiGetDeviceInterfaceDetailW",
+                   SetupDiGetDeviceInterfaceDetailW(set_, &member, detail, required, nullptr, nullptr) != FALSE))
             return InterfaceLookup::DetailFailed;
         path = detail->DevicePath;
         return InterfaceLookup::Found;
@@ -47,11 +58,15 @@ public:
 private:
     HDEVINFO set_;
     GUID hidClass_;
+    CallFailureLog& failures_;
 };
 
 class EventSignal final : public HidSignal {
 public:
-    EventSignal() : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    explicit EventSignal(CallFailureLog& failures) : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr))
+    {
+        Noted(failures, L"CreateEventW", event_ != nullptr);
+    }
     ~EventSignal() override
     {
         if (event_) CloseHandle(event_);
@@ -80,6 +95,24 @@ DWORD DesiredAccess(HidAccess access)
 
 std::vector<std::uint8_t> Copy(std::span<const std::uint8_t> bytes) { return {bytes.begin(), bytes.end()}; }
 
+// How long a cancelled call gets to return before it is abandoned.
+constexpr std::chrono::milliseconds kCancelGrace{500};
+
+// The outcome of the call just made; its error is read on the thread that made it.
+IoResult ResultOf(BOOL succeeded, DWORD transferred = 0)
+{
+    return {succeeded != FALSE, transferred, succeeded ? ERROR_SUCCESS : GetLastError()};
+}
+
+// HidD_SetFeature or HidD_GetFeature on the worker's copy of the report.
+using FeatureFunction = BOOLEAN(NTAPI*)(HANDLE, PVOID, ULONG);
+BlockingIo FeatureCall(HANDLE device, FeatureFunction function)
+{
+    return [device, function](std::span<std::uint8_t> bytes) {
+        return ResultOf(function(device, bytes.data(), static_cast<ULONG>(bytes.size())));
+    };
+}
+
 }  // namespace
 
 // The overlapped block must stay where it is until the read has completed,
@@ -89,7 +122,10 @@ struct SystemHidBus::EventRead {
     std::atomic<bool> closed{false};
 };
 
-SystemHidBus::SystemHidBus() = default;
+SystemHidBus::SystemHidBus()
+    : worker_([this] { return CancellerForCurrentThread(failures_); }, kCancelGrace)
+{
+}
 SystemHidBus::~SystemHidBus() = default;
 
 std::unique_ptr<HidInterfaceSet> SystemHidBus::PresentInterfaces()
@@ -97,8 +133,8 @@ std::unique_ptr<HidInterfaceSet> SystemHidBus::PresentInterfaces()
     GUID hidClass;
     HidD_GetHidGuid(&hidClass);
     const HDEVINFO set = SetupDiGetClassDevsW(&hidClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
-    if (set == INVALID_HANDLE_VALUE) return nullptr;
-    return std::make_unique<SetupInterfaceSet>(set, hidClass);
+    if (!Noted(failures_, L"SetupDiGetClassDevsW", set != INVALID_HANDLE_VALUE)) return nullptr;
+    return std::make_unique<SetupInterfaceSet>(set, hidClass, failures_);
 }
 
 HidOpenResult SystemHidBus::Open(const std::wstring& path, HidAccess access, HidOpenMode mode)
@@ -106,7 +142,9 @@ HidOpenResult SystemHidBus::Open(const std::wstring& path, HidAccess access, Hid
     const DWORD flags = mode == HidOpenMode::Overlapped ? FILE_FLAG_OVERLAPPED | FILE_ATTRIBUTE_NORMAL : 0;
     const HANDLE handle = CreateFileW(path.c_str(), DesiredAccess(access), FILE_SHARE_READ | FILE_SHARE_WRITE,
                                       nullptr, OPEN_EXISTING, flags, nullptr);
-    if (handle != INVALID_HANDLE_VALUE) return {Wrapped(handle), HidOpenError::None};
+    // The device code passes over collections the system keeps to itself.
+    if (Noted(failures_, L"CreateFileW", handle != INVALID_HANDLE_VALUE, ERROR_ACCESS_DENIED))
+        return {Wrapped(handle), HidOpenError::None};
     const HidOpenError error = GetLastError() == ERROR_ACCESS_DENIED ? HidOpenError::AccessDenied : HidOpenError::Other;
     return {kInvalidHidHandle, error};
 }
@@ -115,21 +153,21 @@ void SystemHidBus::Close(HidHandle handle)
 {
     if (const std::shared_ptr<EventRead> read = PendingRead(handle)) {
         // Let the cancelled read land in its block before the handle goes.
-        CancelIoEx(Native(handle), &read->overlapped);
+        Noted(failures_, L"CancelIoEx", CancelIoEx(Native(handle), &read->overlapped) != FALSE, ERROR_NOT_FOUND);
         DWORD transferred = 0;
         GetOverlappedResult(Native(handle), &read->overlapped, &transferred, TRUE);
         read->closed = true;
         std::lock_guard lock(mutex_);
         eventReads_.erase(handle);
     }
-    CloseHandle(Native(handle));
+    Noted(failures_, L"CloseHandle", CloseHandle(Native(handle)) != FALSE);
 }
 
 bool SystemHidBus::GetAttributes(HidHandle handle, HidAttributes& attributes)
 {
     HIDD_ATTRIBUTES native{};
     native.Size = sizeof(native);
-    if (!HidD_GetAttributes(Native(handle), &native)) return false;
+    if (!Noted(failures_, L"HidD_GetAttributes", HidD_GetAttributes(Native(handle), &native) != FALSE)) return false;
     attributes = {native.VendorID, native.ProductID, native.VersionNumber};
     return true;
 }
@@ -137,49 +175,62 @@ bool SystemHidBus::GetAttributes(HidHandle handle, HidAttributes& attributes)
 HidCapsQuery SystemHidBus::GetCaps(HidHandle handle, HidCaps& caps)
 {
     PHIDP_PREPARSED_DATA preparsed = nullptr;
-    if (!HidD_GetPreparsedData(Native(handle), &preparsed)) return HidCapsQuery::NoPreparsedData;
+    if (!Noted(failures_, L"HidD_GetPreparsedData", HidD_GetPreparsedData(Native(handle), &preparsed) != FALSE))
+        return HidCapsQuery::NoPreparsedData;
     HIDP_CAPS native{};
     const NTSTATUS status = HidP_GetCaps(preparsed, &native);
     HidD_FreePreparsedData(preparsed);
-    if (status != HIDP_STATUS_SUCCESS) return HidCapsQuery::InvalidPreparsedData;
+    if (status != HIDP_STATUS_SUCCESS) {
+        failures_.Failed(L"HidP_GetCaps", {CallFailure::Kind::Status, static_cast<std::uint32_t>(status)});
+        return HidCapsQuery::InvalidPreparsedData;
+    }
+    failures_.Succeeded(L"HidP_GetCaps");
     caps = {native.Usage, native.UsagePage, native.InputReportByteLength, native.OutputReportByteLength,
             native.FeatureReportByteLength};
     return HidCapsQuery::Ok;
 }
 
+// The calls capture the device handle, never the bus: an abandoned call
+// outlives its turn.
+IoResult SystemHidBus::Exchange(const wchar_t* call, BlockingIo io, std::span<std::uint8_t> report,
+                                std::uint32_t timeoutMs)
+{
+    const IoOutcome outcome = worker_.Run(std::move(io), report, std::chrono::milliseconds(timeoutMs));
+    switch (outcome.status) {
+    case IoStatus::Finished:
+        if (outcome.result.succeeded)
+            failures_.Succeeded(call);
+        else
+            failures_.Failed(call, {CallFailure::Kind::SystemError, outcome.result.systemError});
+        return outcome.result;
+    case IoStatus::TimedOut: failures_.Failed(call, {CallFailure::Kind::TimedOut, timeoutMs}); break;
+    case IoStatus::NoThread: failures_.Failed(call, {CallFailure::Kind::NoThread}); break;
+    }
+    return {};
+}
+
 bool SystemHidBus::SetFeature(HidHandle handle, std::span<const std::uint8_t> report, std::uint32_t timeoutMs)
 {
     std::vector<std::uint8_t> sent = Copy(report);
-    const HANDLE device = Native(handle);
-    return RunBoundedIo(
-               [device](std::vector<std::uint8_t>& bytes, DWORD&) {
-                   return HidD_SetFeature(device, bytes.data(), static_cast<ULONG>(bytes.size())) != FALSE;
-               },
-               sent, timeoutMs)
-        .succeeded;
+    return Exchange(L"HidD_SetFeature", FeatureCall(Native(handle), HidD_SetFeature), sent, timeoutMs).succeeded;
 }
 
 bool SystemHidBus::GetFeature(HidHandle handle, std::span<std::uint8_t> report, std::uint32_t timeoutMs)
 {
-    std::vector<std::uint8_t> received = Copy(report);
-    const HANDLE device = Native(handle);
-    const IoOutcome outcome = RunBoundedIo(
-        [device](std::vector<std::uint8_t>& bytes, DWORD&) {
-            return HidD_GetFeature(device, bytes.data(), static_cast<ULONG>(bytes.size())) != FALSE;
-        },
-        received, timeoutMs);
-    if (outcome.succeeded) std::copy(received.begin(), received.end(), report.begin());
-    return outcome.succeeded;
+    return Exchange(L"HidD_GetFeature", FeatureCall(Native(handle), HidD_GetFeature), report, timeoutMs).succeeded;
 }
 
 bool SystemHidBus::Write(HidHandle handle, std::span<const std::uint8_t> report, std::uint32_t timeoutMs)
 {
     std::vector<std::uint8_t> sent = Copy(report);
     const HANDLE device = Native(handle);
-    return RunBoundedIo(
-               [device](std::vector<std::uint8_t>& bytes, DWORD& transferred) {
-                   return WriteFile(device, bytes.data(), static_cast<DWORD>(bytes.size()), &transferred,
-                                    nullptr) != FALSE;
+    return Exchange(
+               L"WriteFile",
+               [device](std::span<std::uint8_t> bytes) {
+                   DWORD transferred = 0;
+                   const BOOL written =
+                       WriteFile(device, bytes.data(), static_cast<DWORD>(bytes.size()), &transferred, nullptr);
+                   return ResultOf(written, transferred);
                },
                sent, timeoutMs)
         .succeeded;
@@ -187,20 +238,19 @@ bool SystemHidBus::Write(HidHandle handle, std::span<const std::uint8_t> report,
 
 std::size_t SystemHidBus::Read(HidHandle handle, std::span<std::uint8_t> report, std::uint32_t timeoutMs)
 {
-    std::vector<std::uint8_t> received = Copy(report);
     const HANDLE device = Native(handle);
-    const IoOutcome outcome = RunBoundedIo(
-        [device](std::vector<std::uint8_t>& bytes, DWORD& transferred) {
-            return ReadFile(device, bytes.data(), static_cast<DWORD>(bytes.size()), &transferred, nullptr) != FALSE;
+    const IoResult result = Exchange(
+        L"ReadFile",
+        [device](std::span<std::uint8_t> bytes) {
+            DWORD transferred = 0;
+            const BOOL read = ReadFile(device, bytes.data(), static_cast<DWORD>(bytes.size()), &transferred, nullptr);
+            return ResultOf(read, transferred);
         },
-        received, timeoutMs);
-    if (!outcome.succeeded) return 0;
-    const std::size_t count = std::min<std::size_t>(outcome.transferred, report.size());
-    std::copy_n(received.begin(), count, report.begin());
-    return count;
+        report, timeoutMs);
+    return result.succeeded ? std::min<std::size_t>(result.transferred, report.size()) : 0;
 }
 
-std::unique_ptr<HidSignal> SystemHidBus::CreateSignal() { return std::make_unique<EventSignal>(); }
+std::unique_ptr<HidSignal> SystemHidBus::CreateSignal() { return std::make_unique<EventSignal>(failures_); }
 
 std::shared_ptr<SystemHidBus::EventRead> SystemHidBus::PendingRead(HidHandle handle)
 {
@@ -219,8 +269,9 @@ bool SystemHidBus::StartEventRead(HidHandle handle, std::span<std::uint8_t> buff
         std::lock_guard lock(mutex_);
         eventReads_[handle] = read;
     }
-    if (ReadFile(Native(handle), buffer.data(), static_cast<DWORD>(buffer.size()), nullptr, &read->overlapped) ||
-        GetLastError() == ERROR_IO_PENDING)
+    const BOOL started =
+        ReadFile(Native(handle), buffer.data(), static_cast<DWORD>(buffer.size()), nullptr, &read->overlapped);
+    if (Noted(failures_, L"ReadFile", started != FALSE, ERROR_IO_PENDING) || GetLastError() == ERROR_IO_PENDING)
         return true;
     std::lock_guard lock(mutex_);
     eventReads_.erase(handle);
@@ -232,8 +283,11 @@ std::size_t SystemHidBus::FinishEventRead(HidHandle handle)
     const std::shared_ptr<EventRead> read = PendingRead(handle);
     if (!read) return 0;
     DWORD transferred = 0;
+    // A read cancelled by Stop or Close ends as aborted.
     const bool succeeded =
-        !read->closed && GetOverlappedResult(Native(handle), &read->overlapped, &transferred, TRUE);
+        !read->closed && Noted(failures_, L"GetOverlappedResult",
+                               GetOverlappedResult(Native(handle), &read->overlapped, &transferred, TRUE) != FALSE,
+                               ERROR_OPERATION_ABORTED);
     {
         std::lock_guard lock(mutex_);
         const auto found = eventReads_.find(handle);
@@ -244,7 +298,8 @@ std::size_t SystemHidBus::FinishEventRead(HidHandle handle)
 
 void SystemHidBus::CancelEventRead(HidHandle handle)
 {
-    if (const std::shared_ptr<EventRead> read = PendingRead(handle)) CancelIoEx(Native(handle), &read->overlapped);
+    if (const std::shared_ptr<EventRead> read = PendingRead(handle))
+        Noted(failures_, L"CancelIoEx", CancelIoEx(Native(handle), &read->overlapped) != FALSE, ERROR_NOT_FOUND);
 }
 
 }  // namespace norvale

@@ -3,13 +3,16 @@
 #include <memory>
 #include <mutex>
 
+#include "device/call_failure_log.h"
 #include "device/hid_bus.h"
+#include "device/io_worker.h"
 
 namespace norvale {
 
 // The system's HID bus: SetupAPI lists the interfaces, hid.dll and the file
-// functions talk to them. Reports on synchronous handles are bounded by
-// their time-out; event reads use overlapped I/O on the caller's signal.
+// functions talk to them. Reports on synchronous handles run on the bus's
+// I/O worker, bounded by their time-out; event reads use overlapped I/O on
+// the caller's signal. A failed system call writes a debug line naming it.
 class SystemHidBus final : public HidBus {
 public:
     SystemHidBus();
@@ -32,9 +35,12 @@ public:
 private:
     struct EventRead;
     std::shared_ptr<EventRead> PendingRead(HidHandle handle);
+    IoResult Exchange(const wchar_t* call, BlockingIo io, std::span<std::uint8_t> report, std::uint32_t timeoutMs);
 
     std::mutex mutex_;
     std::map<HidHandle, std::shared_ptr<EventRead>> eventReads_;
+    CallFailureLog failures_;
+    IoWorker worker_;
 };
 
 }  // namespace norvale
