@@ -5,6 +5,16 @@
 
 namespace norvale {
 
+std::wstring_view PageSizePicture(int section)
+{
+    static constexpr std::array<std::wstring_view, kPageSectionCount> kPictures{
+        L"skins/DPISetting/BK_DPISetting.png",         L"skins/Lighting/BK_Lighting.png",
+        L"skins/USBReportRate/BK_USBReportRate.png",   L"skins/MouseAttribute/BK_MouseAttribute.png",
+        L"skins/MouseAttribute/BK_MouseAttribute.png", L"skins/MouseAttribute/BK_ScrollSpeed.png",
+        L"skins/AngleSnap/BK_AngleSnap.png"};
+    return kPictures[static_cast<std::size_t>(section)];
+}
+
 ui::Rect InitialPageHeaderRect(int section)
 {
     const int top = 2 + (kPageHeaderHeight + kPageHeaderGap) * section;

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "ui/geometry.h"
@@ -18,6 +19,9 @@ inline constexpr int kPageHeaderGap = 5;
 inline constexpr int kFirstPageHeaderTitleSlot = 20;  // "DPI Setting"
 
 ui::Rect InitialPageHeaderRect(int section);
+// The picture whose size is a section's page size (the pointer speed and
+// double-click pages share theirs).
+std::wstring_view PageSizePicture(int section);
 
 // The window's scroll information, as its standard vertical bar holds it.
 struct ColumnScroll {

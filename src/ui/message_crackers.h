@@ -44,6 +44,36 @@ struct MouseArgs {
     }
 };
 
+// WM_MOUSEWHEEL: the rotation in multiples of 120 (positive away from the
+// user), the keys held, and the pointer in screen coordinates.
+struct WheelArgs {
+    int delta = 0;
+    std::uint32_t keys = 0;
+    Point screenPoint;
+
+    static constexpr WheelArgs From(const Message& m)
+    {
+        const auto lParam = static_cast<std::uintptr_t>(m.lParam);
+        return {static_cast<std::int16_t>(detail::HighWord(m.wParam)), detail::LowWord(m.wParam),
+                {static_cast<std::int16_t>(detail::LowWord(lParam)), static_cast<std::int16_t>(detail::HighWord(lParam))}};
+    }
+};
+
+// WM_VSCROLL and WM_HSCROLL: the request (SB_LINEUP, ...), the thumb's
+// position for the thumb requests, and the bar control (none for the
+// window's own bar).
+struct ScrollArgs {
+    std::uint16_t request = 0;
+    std::uint16_t position = 0;
+    WindowHandle bar = WindowHandle::None;
+
+    static constexpr ScrollArgs From(const Message& m)
+    {
+        return {detail::LowWord(m.wParam), detail::HighWord(m.wParam),
+                static_cast<WindowHandle>(static_cast<std::uintptr_t>(m.lParam))};
+    }
+};
+
 // A point packed as mouse messages carry it: y in the high word, x in the low.
 constexpr std::intptr_t PackPoint(Point point)
 {

@@ -120,6 +120,16 @@ TEST(MessageCrackers, UnpackWhatEachMessageCarries)
     const ScrollFrameLayoutArgs layout = ScrollFrameLayoutArgs::From({0x464, 1, 0});
     EXPECT_TRUE(layout.verticalBar);
     EXPECT_FALSE(layout.barOnLeft);
+
+    // A notch towards the user is negative; the pointer may lie left of the screen.
+    const WheelArgs wheel = WheelArgs::From({0x020A, 0xFF880008, PackPoint({-5, 700})});
+    EXPECT_EQ(wheel.delta, -120);
+    EXPECT_EQ(wheel.keys, 0x0008u);
+    EXPECT_EQ(wheel.screenPoint, (Point{-5, 700}));
+    const ScrollArgs scroll = ScrollArgs::From({0x0115, 483u << 16 | 5, 0});
+    EXPECT_EQ(scroll.request, 5);
+    EXPECT_EQ(scroll.position, 483);
+    EXPECT_EQ(scroll.bar, WindowHandle::None);
 }
 
 TEST(MessageCrackers, ReflectedNotificationsKeepClearOfTheProgramsOwnMessages)

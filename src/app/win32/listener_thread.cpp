@@ -1,6 +1,6 @@
 #include "app/win32/listener_thread.h"
 
-#include "app/app_messages.h"
+#include "ui/program_messages.h"
 #include "settings/settings_record.h"
 #include "ui/win32/native_window.h"
 

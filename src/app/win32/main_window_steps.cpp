@@ -1,7 +1,7 @@
 // How the main window carries out what its model decides: each step of a
 // click, a tray gesture or a hot-plug notice becomes calls on the controls,
 // the settings, the files and the mouse.
-#include "app/app_messages.h"
+#include "ui/program_messages.h"
 #include "app/device_notification.h"
 #include "app/hot_plug.h"
 #include "app/win32/mouse_configuration_dlg.h"
@@ -58,7 +58,7 @@ bool CMouseConfigurationDlg::CarryStep(const MainAction& action)
     case MainStep::RefreshButtonLabels: RefreshButtonLabels(); break;
     case MainStep::StoreButtonLabel: StoreButtonLabel(argument); break;
     case MainStep::RefreshAxisSliders: RefreshAxisSliders(); break;
-    case MainStep::RefreshPages: break;  // the settings pages refresh themselves here once they exist
+    case MainStep::RefreshPages: column_.RefreshAllPages(); break;
     case MainStep::DisableApplyButton: EnableWindow(controls_.Button(MainButton::Apply).Handle(), FALSE); break;
     case MainStep::EnableApplyButton: EnableWindow(controls_.Button(MainButton::Apply).Handle(), TRUE); break;
     case MainStep::HideFunctionButton:
@@ -221,7 +221,7 @@ void CMouseConfigurationDlg::LayoutAxisSection(bool closed)
 void CMouseConfigurationDlg::CollapseSections()
 {
     const CollapsedLayout layout = model_.sections.CollapseSections();
-    // The page container takes layout.pageContainerLayout once it exists.
+    column_.SetLayoutSize(layout.pageContainerLayout);
     CarryLayout(layout.assignment);
     CarryLayout(layout.axis);
 }

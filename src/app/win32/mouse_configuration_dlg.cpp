@@ -3,7 +3,7 @@
 #include <dbt.h>
 #include <shellapi.h>
 
-#include "app/app_messages.h"
+#include "ui/program_messages.h"
 #include "app/axis_sliders.h"
 #include "app/hot_plug.h"
 #include "app/main_window_pictures.h"
@@ -99,6 +99,7 @@ bool CMouseConfigurationDlg::OnInitDialog()
                      {[this](MainButton button) { OnImageButtonClicked(button); },
                       [this](int button) { Carry(RouteFunctionButtonClick(button)); }},
                      canvas_.Pictures());
+    CreateSettingsColumn();
     CollapseSections();
     ShowMouseView(kTopView);
 
@@ -163,10 +164,20 @@ void CMouseConfigurationDlg::BuildSkin()
                                     pictures.Picture(SkinPath(kAxisHeightPicture)).Size().height);
 }
 
+void CMouseConfigurationDlg::CreateSettingsColumn()
+{
+    if (!column_.Create(Handle())) return;
+    const ui::Rect at{kPageContainerOrigin.x, kPageContainerOrigin.y, kPageContainerOrigin.x + kPageContainerSize.width,
+                      kPageContainerOrigin.y + kPageContainerSize.height};
+    MoveWindow(column_.Handle(), at.left, at.top, at.Width(), at.Height(), FALSE);
+    ShowWindow(column_.Handle(), SW_SHOW);
+}
+
 bool CMouseConfigurationDlg::PreTranslateMessage(MSG& message)
 {
     if (ui::IsSwallowedDialogKey(message.message, message.wParam)) return true;
-    if (message.message == WM_CLEAR_BUTTON_SELECTION && message.hwnd == Handle()) ClearButtonSelection();
+    // Posted by the settings column to its parent, whichever window holds it.
+    if (message.message == WM_CLEAR_BUTTON_SELECTION) ClearButtonSelection();
     return CDialog::PreTranslateMessage(message);
 }
 

@@ -17,6 +17,7 @@
 #include "platform/win32/windows_file_system.h"
 #include "platform/win32/windows_profile_file.h"
 #include "settings/settings_files.h"
+#include "pages/win32/dlg_advance.h"
 #include "skin/win32/gdi_handles.h"
 #include "skin/win32/page_canvas.h"
 #include "ui/message_crackers.h"
@@ -57,6 +58,7 @@ private:
     bool StartDeviceLink();
     void LoadSettingsAndTexts();
     void BuildSkin();
+    void CreateSettingsColumn();
     void OnImageButtonClicked(MainButton button);
 
     // Carrying out the model's decisions (main_window_steps.cpp).
@@ -107,6 +109,7 @@ private:
     SystemPointerSettings pointerSystem_;
 
     PageCanvas canvas_;
+    CDlgadvance column_;
     GdiObject<HFONT> font_;
     GdiObject<HBRUSH> editBrush_;
     MainControls controls_;

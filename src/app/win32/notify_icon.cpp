@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/app_messages.h"
+#include "ui/program_messages.h"
 #include "app/tray_icon.h"
 
 namespace norvale {
