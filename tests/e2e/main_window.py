@@ -30,6 +30,18 @@ def function_button_rect(row):
     return (120, 134 + 20 * row, 250, 150 + 20 * row)
 
 
+# The settings column's place in the main window, and its headers (column
+# client coordinates: left 0, 25 pixels apart while every section is closed).
+COLUMN_ORIGIN = (735, 32)
+COLUMN_HEADER_HEIGHT = 20
+
+
+def column_header_rect(top):
+    """A column header whose top edge is at `top` in the column, in main-window client coordinates."""
+    x, y = COLUMN_ORIGIN
+    return (x, y + top, x + 242, y + top + COLUMN_HEADER_HEIGHT)
+
+
 def centre(rect):
     return ((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
 
