@@ -1,12 +1,13 @@
 """The main window and its tray icon as a test sees them: where to click,
 what is shown, and the emulated mouse's trace without its time stamps."""
 
+import subprocess
 import time
 from pathlib import Path
 
 from PIL import Image, ImageChops, ImageStat
 
-from wine_session import wait_until
+from wine_session import BUILD, wait_until
 
 MAIN_TITLE = "^Norvale$"
 
@@ -174,3 +175,25 @@ def park_pointer(display):
 def settle(seconds=0.5):
     """Lets a repaint land before a screenshot of it."""
     time.sleep(seconds)
+
+
+def oracle_operations(folder, tmp_path):
+    """What the host tool sends for the files of an installation folder: the
+    bytes every Apply of the utility must match."""
+    copy = tmp_path / f"oracle-{time.monotonic_ns()}"
+    subprocess.run(["cp", "-r", str(folder), str(copy)], check=True)
+    out = subprocess.run([str(BUILD / "host" / "bin" / "norvalectl"), "apply", "--emulated", "--dir", str(copy)],
+                         capture_output=True, text=True, check=True).stdout
+    return operations(out.splitlines())
+
+
+def apply_operations(main, emulator):
+    """Clicks Apply and returns what reached the emulated mouse, once the last
+    macro block is on the wire."""
+    emulator.control("clear-trace")
+    main.click_button("Apply")
+    last_block = command_bytes(0x0F) + " 0C"
+    assert wait_until(lambda: any(op.startswith(last_block) for op in operations(emulator.control("trace"))), 20), \
+        emulator.control("trace")
+    settle(1)
+    return operations(emulator.control("trace"))

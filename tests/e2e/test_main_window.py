@@ -2,12 +2,10 @@
 mouse: start-up, Apply, Reset, hiding to the tray and coming back, and the
 views with a selected button."""
 
-import subprocess
-
-from main_window import (BUTTONS, TRAY_AREA, command_bytes, double_click_tray, function_button_rect, menu_shown,
-                         operations, park_pointer, right_click_tray, right_strip, settle, tray_icon, until,
-                         wait_tray_icon)
-from wine_session import BUILD, wait_until
+from main_window import (BUTTONS, TRAY_AREA, apply_operations, command_bytes, double_click_tray, function_button_rect,
+                         menu_shown, operations, oracle_operations, park_pointer, right_click_tray, right_strip, settle,
+                         tray_icon, until, wait_tray_icon)
+from wine_session import wait_until
 
 FIRMWARE_READ = command_bytes(0x80)
 FUNCTION_OPTION = command_bytes(0x01)
@@ -34,22 +32,11 @@ def test_start_shows_the_top_view_with_closed_sections_after_reading_the_firmwar
 
 
 def test_apply_sends_what_the_files_hold_and_rewrites_the_settings_file(main, emulator, emulated_staging, tmp_path):
-    # The same files applied by the host tool give the bytes to expect.
-    oracle = tmp_path / "oracle"
-    subprocess.run(["cp", "-r", str(emulated_staging), str(oracle)], check=True)
-    expected = operations(subprocess.run([str(BUILD / "host" / "bin" / "norvalectl"), "apply", "--emulated",
-                                          "--dir", str(oracle)], capture_output=True, text=True,
-                                         check=True).stdout.splitlines())
+    expected = oracle_operations(emulated_staging, tmp_path)
     settings_file = emulated_staging / "config0.bin"
     before = settings_file.stat().st_mtime_ns
-    emulator.control("clear-trace")
 
-    main.click_button("Apply")
-    last_block = command_bytes(0x0F) + " 0C"
-    assert wait_trace(emulator, lambda ops: any(op.startswith(last_block) for op in ops)), \
-        emulator.control("trace")
-    settle(1)
-    assert operations(emulator.control("trace")) == expected
+    assert apply_operations(main, emulator) == expected
     assert emulator.control("violations") == []
     assert settings_file.stat().st_mtime_ns > before
     assert not [line for line in main.utility.debug_lines() if "failed" in line]
