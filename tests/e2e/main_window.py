@@ -197,3 +197,10 @@ def apply_operations(main, emulator):
         emulator.control("trace")
     settle(1)
     return operations(emulator.control("trace"))
+
+
+def set_language(folder, code):
+    """Points the Skins/Lan key of every label file at another language."""
+    for labels in folder.glob("str*.ini"):
+        text = labels.read_text(encoding="utf-16")
+        labels.write_text(text.replace("Lan=EN", f"Lan={code}"), encoding="utf-16")

@@ -3,14 +3,7 @@ command caption whole (the screenshots are for the eye)."""
 
 import pytest
 
-from main_window import park_pointer, settle
-
-
-def set_language(folder, code):
-    """Points the Skins/Lan key of every label file at another language."""
-    for labels in folder.glob("str*.ini"):
-        text = labels.read_text(encoding="utf-16")
-        labels.write_text(text.replace("Lan=EN", f"Lan={code}"), encoding="utf-16")
+from main_window import park_pointer, set_language, settle
 
 
 @pytest.mark.parametrize("code", ["DE", "CHT"])

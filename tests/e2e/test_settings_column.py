@@ -2,7 +2,9 @@
 and close the pages below them, the wheel scrolls it, and no key in it
 closes the window."""
 
-from main_window import centre, column_header_rect, right_strip, settle
+import pytest
+
+from main_window import centre, column_header_rect, park_pointer, right_strip, set_language, settle
 
 HEADER = "ItemBK.png"
 CLOSED_TOPS = [2 + 25 * k for k in range(7)]
@@ -52,3 +54,14 @@ def test_enter_and_escape_in_the_column_leave_the_main_window_open(main, display
     display.run("xdotool", "key", "Return", "Escape", "space")
     settle(1)
     assert main.shown(), "a key in the column closed the main window"
+
+
+@pytest.mark.parametrize("code", ["EN", "CHS"])
+def test_the_dpi_page_in_english_and_simplified_chinese(code, display, emulated_staging, start_main, screenshot):
+    set_language(emulated_staging, code)
+    main = start_main(emulated_staging)
+    main.click(*centre(column_header_rect(CLOSED_TOPS[0])))
+    park_pointer(display)
+    settle()
+    shot = screenshot(f"column-dpi-page-{code}")
+    assert header_shown(main, shot, CLOSED_TOPS[1] + DPI_PAGE_HEIGHT)

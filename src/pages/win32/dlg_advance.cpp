@@ -2,6 +2,7 @@
 
 #include "pages/page_resource_ids.h"
 #include "pages/win32/blank_page.h"
+#include "pages/win32/dlg_dpi_setting.h"
 #include "skin/ui_font.h"
 #include "skin/win32/module_directory.h"
 #include "text/ui_texts.h"
@@ -20,6 +21,12 @@ constexpr int kHeaderCaptionHeight = 13;
 constexpr std::array<UINT, kPageSectionCount> kPageTemplates{IDD_DPI_SETTING,   IDD_LIGHTING,     IDD_REPORT_RATE,
                                                               IDD_MOUSE_SPEED,  IDD_DOUBLE_CLICK, IDD_WHEEL_SPEED,
                                                               IDD_ANGLE_SNAP};
+
+std::unique_ptr<CSettingsPage> MakePage(int section)
+{
+    if (section == 0) return std::make_unique<CDlgDPISetting>();
+    return std::make_unique<CBlankPage>(kPageTemplates[section], PageSizePicture(section));
+}
 
 void Place(HWND window, const ui::Rect& rect)
 {
@@ -77,7 +84,7 @@ void CDlgadvance::CreatePages()
 {
     for (int section = 0; section < kPageSectionCount; ++section) {
         auto& page = pages_[section];
-        page = std::make_unique<CBlankPage>(kPageTemplates[section], PageSizePicture(section));
+        page = MakePage(section);
         page->Create(Handle());
         Place(page->Handle(), model_->PageRect(section));
         ShowWindow(page->Handle(), SW_HIDE);
