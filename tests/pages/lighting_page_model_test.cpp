@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/default_settings.h"
+
 namespace norvale {
 namespace {
 
@@ -31,19 +33,12 @@ Values Shown(const LightingPageModel& page, std::size_t first)
     return {s[first].value, s[first + 1].value, s[first + 2].value};
 }
 
-Settings Factory()
-{
-    Settings settings{};
-    RestoreDefaultSettings(settings);
-    return settings;
-}
-
 // The factory lighting: both groups "Neon", linked; sliders 4, 2, 2.
 class LightingPageTest : public ::testing::Test {
 protected:
     const LightingSliderState& Fourth() const { return page.Sliders()[6]; }
 
-    Settings live = Factory();
+    Settings live = FactorySettings();
     LightingPageModel page{live};
 };
 
@@ -64,7 +59,7 @@ TEST(LightingPage, EachEffectEnablesOnlyItsOwnSliderAndLeadsTheLinkedGroup)
         {{10, 102}, 1, 4, 1, {false, false, false}, 3, {5, 2, 2}},
     };
     for (const auto& c : cases) {
-        Settings live = Factory();
+        Settings live = FactorySettings();
         live.lightBMode = c.from;
         live.lightBSpeed = 5;
         live.lightBParam2 = 3;
@@ -191,7 +186,7 @@ TEST_F(LightingPageTest, KeyBoxesFlipOnlyWhileFingerTappingIsChosen)
 TEST(LightingPage, AnUnknownStoredEffectOpensAsStandard)
 {
     for (const std::uint8_t stored : {0, 5, 255}) {
-        Settings live = Factory();
+        Settings live = FactorySettings();
         live.lightBMode = stored;
         live.lightOption56 = 1;
         live.lightASpeed = 6;
@@ -227,7 +222,7 @@ TEST(LightingPage, RefreshShowsTheStoredValuesAndReappliesTheLink)
         {7, 1, 2, 5, {false, false, false}, false},
     };
     for (const auto& c : cases) {
-        Settings live = Factory();
+        Settings live = FactorySettings();
         LightingPageModel page{live};
         page.Show();
         live.lightAFlag = c.stored;

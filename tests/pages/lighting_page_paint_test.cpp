@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/default_settings.h"
 #include "text/ui_texts.h"
 
 namespace norvale {
@@ -25,17 +26,10 @@ PaintOp TextAt(std::wstring text, int x, int y)
     return TextOp{std::move(text), {x, y, x, y}, kFromPoint, 0xFFFFFF};
 }
 
-Settings Factory()
-{
-    Settings settings{};
-    RestoreDefaultSettings(settings);
-    return settings;
-}
-
 TEST(LightingPagePaint, FactorySettingsInEnglish)
 {
     FillUiTexts(L"EN");
-    const PaintList list = LightingPagePaintList(Factory());
+    const PaintList list = LightingPagePaintList(FactorySettings());
     EXPECT_EQ(list.background, L"Skins\\Lighting\\BK_Lighting.png");
     const std::vector<PaintOp> expected{
         Image(L"Skins/Disable.png", 10, 10),
@@ -74,7 +68,7 @@ TEST(LightingPagePaint, FactorySettingsInEnglish)
 TEST(LightingPagePaint, AnUnknownEffectHasNoIndicatorAndOnlyOneTicksABox)
 {
     FillUiTexts(L"CHS");
-    Settings live = Factory();
+    Settings live = FactorySettings();
     live.lightBMode = 0;
     live.functionOption0 = 0;
     live.functionOption1 = 2;
