@@ -54,6 +54,12 @@ struct PaintList {
     {
         ops.emplace_back(TextOp{std::move(text), rect, format, colour});
     }
+    // A text written from its top-left corner, as TextOutW writes it.
+    void TextAt(std::wstring text, ui::Point origin, std::uint32_t colour = kSkinTextColour)
+    {
+        Text(std::move(text), {origin.x, origin.y, origin.x, origin.y},
+             text_format::kLeft | text_format::kSingleLine | text_format::kNoClip | text_format::kNoPrefix, colour);
+    }
 };
 
 }  // namespace norvale

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "apply_bench.h"
-#include "default_settings.h"
+#include "support/default_settings.h"
 
 namespace norvale {
 namespace {

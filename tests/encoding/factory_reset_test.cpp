@@ -4,8 +4,8 @@
 #include <map>
 
 #include "apply_bench.h"
-#include "default_settings.h"
 #include "encoding/factory_reset.h"
+#include "support/default_settings.h"
 
 namespace norvale {
 namespace {

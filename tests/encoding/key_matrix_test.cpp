@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "default_settings.h"
 #include "encoding/key_matrix.h"
+#include "support/default_settings.h"
 
 namespace norvale {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "default_settings.h"
 #include "encoding/profile_image.h"
+#include "support/default_settings.h"
 
 namespace norvale {
 namespace {
