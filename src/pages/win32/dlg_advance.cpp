@@ -3,6 +3,7 @@
 #include "pages/page_resource_ids.h"
 #include "pages/win32/blank_page.h"
 #include "pages/win32/dlg_dpi_setting.h"
+#include "pages/win32/dlg_lighting.h"
 #include "skin/ui_font.h"
 #include "skin/win32/module_directory.h"
 #include "text/ui_texts.h"
@@ -25,6 +26,7 @@ constexpr std::array<UINT, kPageSectionCount> kPageTemplates{IDD_DPI_SETTING,   
 std::unique_ptr<CSettingsPage> MakePage(int section)
 {
     if (section == 0) return std::make_unique<CDlgDPISetting>();
+    if (section == 1) return std::make_unique<CDlgLighting>();
     return std::make_unique<CBlankPage>(kPageTemplates[section], PageSizePicture(section));
 }
 
