@@ -53,19 +53,28 @@ LinesBoxUpdate WheelPageModel::Press(ui::Point point)
     return {};
 }
 
+std::wstring WheelPageModel::LinesText()
+{
+    pageText_ = std::to_wstring(live_.wheelLines);
+    return *pageText_;
+}
+
 std::optional<std::wstring> WheelPageModel::TextChanged(std::wstring_view text)
 {
-    if (!LinesChosen()) return std::nullopt;
+    // The one report that follows the page's own text is not the user's.
+    const bool pagesOwn = pageText_ && text == *pageText_;
+    pageText_.reset();
+    if (!LinesChosen() || pagesOwn) return std::nullopt;
     const int lines = DecimalValue(text);
     if (lines < kFewestLines || lines > kMostLines) {
         live_.wheelLines = kFewestLines;
-        return std::to_wstring(kFewestLines);
+        return LinesText();
     }
     live_.wheelLines = static_cast<std::uint8_t>(lines);
     return std::nullopt;
 }
 
-LinesBoxUpdate WheelPageModel::Refresh() const
+LinesBoxUpdate WheelPageModel::Refresh()
 {
     return {LinesChosen(), LinesText()};
 }

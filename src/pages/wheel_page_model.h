@@ -36,15 +36,17 @@ public:
     LinesBoxUpdate Press(ui::Point point);
 
     // The box's text changed: typed, or put there by the page itself, since
-    // the edit control reports both. A number out of range makes the box
-    // show "1" (the text returned) and the lines 1. While one screen is
-    // chosen the box is disabled, so only the page writes into it, and the
+    // the edit control reports both. Only typing changes the lines: the
+    // page's own text is what the record already holds (a record that never
+    // held lines keeps 0, which the system is then never given). A typed
+    // number out of range makes the box show "1" (the text returned) and the
+    // lines 1. While one screen is chosen the box is disabled, and the
     // stored lines are kept whatever it shows.
     std::optional<std::wstring> TextChanged(std::wstring_view text);
 
     // The settings changed behind the page: the box follows the choice and
     // shows the stored lines, disabled while one screen is chosen.
-    LinesBoxUpdate Refresh() const;
+    LinesBoxUpdate Refresh();
 
     // The background, both option indicators, the box's picture and the
     // option labels; the box paints itself on top.
@@ -52,9 +54,12 @@ public:
 
 private:
     bool LinesChosen() const { return live_.wheelPageScroll == 0; }
-    std::wstring LinesText() const { return std::to_wstring(live_.wheelLines); }
+    // The stored lines as the box shows them, remembered as the page's own
+    // text until the box reports it.
+    std::wstring LinesText();
 
     Settings& live_;
+    std::optional<std::wstring> pageText_;
 };
 
 }  // namespace norvale

@@ -1,22 +1,9 @@
 """The Windows pointer settings belong to the user: an installation whose
 settings file is missing must leave every one of them as it was."""
 
-import shutil
-import subprocess
-
-from wine_session import BUILD, wait_until
+from wine_session import pointer_settings, wait_until
 
 KEPT = " is out of range; the system's value is kept.\n"
-
-
-def pointer_settings(prefix, tmp_path):
-    """What the system's get calls report, one "name value" line each."""
-    exe = tmp_path / "pointer_probe.exe"
-    shutil.copy(BUILD / "win" / "bin" / "pointer_probe.exe", exe)
-    result = subprocess.run(["wine", str(exe)], cwd=tmp_path, env=prefix.env, capture_output=True, text=True,
-                            timeout=60)
-    assert result.returncode == 0, result.stdout + result.stderr
-    return result.stdout.splitlines()
 
 
 def test_a_missing_settings_file_changes_none_of_the_pointer_settings(prefix, staging, launch, tmp_path):

@@ -234,3 +234,14 @@ class Emulator:
         except subprocess.TimeoutExpired:
             self.process.kill()
         self._log.close()
+
+
+def pointer_settings(prefix, folder):
+    """The system's pointer settings as its get calls report them, one
+    "name value" line each (pointer_probe.exe, run in the prefix)."""
+    exe = folder / "pointer_probe.exe"
+    shutil.copy(BUILD / "win" / "bin" / "pointer_probe.exe", exe)
+    result = subprocess.run(["wine", str(exe)], cwd=folder, env=prefix.env, capture_output=True, text=True,
+                            timeout=60)
+    assert result.returncode == 0, result.stdout + result.stderr
+    return result.stdout.splitlines()

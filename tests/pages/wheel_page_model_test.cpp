@@ -109,11 +109,27 @@ TEST_F(WheelPageTest, RefreshingWithOneScreenChosenKeepsTheStoredLines)
 TEST_F(WheelPageTest, RefreshingWithLinesChosenEnablesTheBoxWithThem)
 {
     enabled = false;
-    live.wheelLines = 0;  // a record that never held lines gets a valid count
+    live.wheelLines = 9;
     Carry(page.Refresh());
     EXPECT_TRUE(enabled);
-    EXPECT_EQ(box, L"1");
-    EXPECT_EQ(live.wheelLines, 1);
+    EXPECT_EQ(box, L"9");
+    EXPECT_EQ(live.wheelLines, 9);
+}
+
+// A missing settings file leaves 0 lines; the page must not turn that into
+// 1, which the next start would hand to the system as the user's setting.
+TEST_F(WheelPageTest, ThePagesOwnTextNeverChangesTheLines)
+{
+    live.wheelLines = 0;
+    Carry(page.Refresh());
+    EXPECT_EQ(box, L"0");
+    EXPECT_EQ(live.wheelLines, 0);
+
+    Type(L"5");  // typing still takes the number
+    EXPECT_EQ(live.wheelLines, 5);
+    Carry(page.Press(kUpArrow));
+    EXPECT_EQ(box, L"6");
+    EXPECT_EQ(live.wheelLines, 6);
 }
 
 TEST_F(WheelPageTest, PaintMarksTheChosenOption)

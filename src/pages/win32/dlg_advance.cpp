@@ -1,9 +1,13 @@
 #include "pages/win32/dlg_advance.h"
 
 #include "pages/page_resource_ids.h"
-#include "pages/win32/blank_page.h"
+#include "pages/win32/dlg_angle_snap.h"
+#include "pages/win32/dlg_double_click.h"
 #include "pages/win32/dlg_dpi_setting.h"
 #include "pages/win32/dlg_lighting.h"
+#include "pages/win32/dlg_mouse_speed.h"
+#include "pages/win32/dlg_mouse_wheel_speed.h"
+#include "pages/win32/dlg_usb_report_rate.h"
 #include "skin/ui_font.h"
 #include "skin/win32/module_directory.h"
 #include "text/ui_texts.h"
@@ -19,15 +23,18 @@ constexpr std::wstring_view kBackground = L"Skins\\BK_MainRight.png";
 constexpr std::wstring_view kHeaderPicture = L"\\skins\\ItemBK.png";
 constexpr int kHeaderCaptionHeight = 13;
 
-constexpr std::array<UINT, kPageSectionCount> kPageTemplates{IDD_DPI_SETTING,   IDD_LIGHTING,     IDD_REPORT_RATE,
-                                                              IDD_MOUSE_SPEED,  IDD_DOUBLE_CLICK, IDD_WHEEL_SPEED,
-                                                              IDD_ANGLE_SNAP};
-
+// The pages in the column's order, top to bottom.
 std::unique_ptr<CSettingsPage> MakePage(int section)
 {
-    if (section == 0) return std::make_unique<CDlgDPISetting>();
-    if (section == 1) return std::make_unique<CDlgLighting>();
-    return std::make_unique<CBlankPage>(kPageTemplates[section], PageSizePicture(section));
+    switch (section) {
+    case 0: return std::make_unique<CDlgDPISetting>();
+    case 1: return std::make_unique<CDlgLighting>();
+    case 2: return std::make_unique<CDlgUSBReportRate>();
+    case 3: return std::make_unique<CDlgMouseSpeed>();
+    case 4: return std::make_unique<CDlgDoubleClick>();
+    case 5: return std::make_unique<CDlgMouseWheelSpeed>();
+    default: return std::make_unique<CDlgAngleSnap>();
+    }
 }
 
 void Place(HWND window, const ui::Rect& rect)
