@@ -9,9 +9,6 @@ namespace {
 // A thumb is never drawn shorter than its two 6-pixel caps.
 constexpr int kSmallestThumb = 12;
 
-constexpr ScrollPart kPartsInOrder[] = {ScrollPart::LineUp, ScrollPart::PageUp, ScrollPart::Thumb,
-                                        ScrollPart::PageDown, ScrollPart::LineDown};
-
 // Everything between the arrows: where the thumb was and where it is now.
 constexpr PartSet kBetweenArrows = PartBit(ScrollPart::PageUp) | PartBit(ScrollPart::Thumb) |
                                    PartBit(ScrollPart::PageDown);
@@ -75,7 +72,7 @@ ui::Rect ScrollBarModel::PartRect(ScrollPart part) const
 ScrollPart ScrollBarModel::HitTest(ui::Point point) const
 {
     const int along = Along(point);
-    for (const ScrollPart part : kPartsInOrder) {
+    for (const ScrollPart part : kScrollParts) {
         const PartSpan span = Span(part);
         if (along >= span.begin && along < span.end) return part;
     }

@@ -26,6 +26,8 @@ struct ScrollInfo {
 // pressing each one sends (SB_LINEUP ... SB_PAGEDOWN; the thumb's number is
 // its tracking request).
 enum class ScrollPart { None = -1, LineUp = 0, LineDown = 1, PageUp = 2, PageDown = 3, Thumb = 5 };
+inline constexpr ScrollPart kScrollParts[] = {ScrollPart::LineUp, ScrollPart::PageUp, ScrollPart::Thumb,
+                                              ScrollPart::PageDown, ScrollPart::LineDown};
 
 // A set of parts to redraw, one bit per part number.
 using PartSet = unsigned;
