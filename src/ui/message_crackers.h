@@ -94,6 +94,13 @@ struct DeviceChangeArgs {
     }
 };
 
+// WM_TIMER: which of the window's timers fired.
+struct TimerArgs {
+    std::uintptr_t id = 0;
+
+    static constexpr TimerArgs From(const Message& m) { return {m.wParam}; }
+};
+
 // The program's own messages between its windows and threads.
 
 // WM_TRAY_ICON_NOTIFY: the icon's id and the mouse message that happened on it.

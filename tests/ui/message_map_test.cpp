@@ -110,6 +110,7 @@ TEST(MessageCrackers, UnpackWhatEachMessageCarries)
 
     EXPECT_EQ(DeviceChangeArgs::From({0x0219, 0x8000, 0x1234}).event, 0x8000u);
     EXPECT_EQ(DeviceChangeArgs::From({0x0219, 0x8000, 0x1234}).broadcast, 0x1234u);
+    EXPECT_EQ(TimerArgs::From({0x0113, 200, 0}).id, 200u);
     EXPECT_EQ(TrayIconArgs::From({0x7F1, 128, 0x0203}).mouseMessage, 0x0203);
     EXPECT_EQ(DeviceNotifyArgs::From({0x7F2, 9, 2}).code, 9u);
     EXPECT_EQ(DeviceNotifyArgs::From({0x7F2, 9, 2}).value, 2);
