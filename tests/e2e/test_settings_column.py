@@ -65,3 +65,29 @@ def test_the_dpi_page_in_english_and_simplified_chinese(code, display, emulated_
     settle()
     shot = screenshot(f"column-dpi-page-{code}")
     assert header_shown(main, shot, CLOSED_TOPS[1] + DPI_PAGE_HEIGHT)
+
+
+def test_the_skinned_bar_scrolls_the_column_by_arrow_track_and_thumb(main, display, screenshot):
+    for top in (2, 259, 406):  # DPI, Lighting and Polling Rate open: 79 pixels to scroll
+        main.click(*centre(column_header_rect(top)))
+    settle()
+    polling = 406
+    bar_x = 735 + 260 - 7  # the middle of the 13-pixel bar at the column's right edge
+
+    main.click(bar_x, 593 - 6)  # the down arrow: one line
+    settle()
+    shot = screenshot("column-bar-arrow")
+    assert header_shown(main, shot, polling - 60), "the down arrow did not scroll one line"
+
+    main.click(bar_x, 32 + 540)  # the track below the thumb: a page, held at the end
+    settle()
+    shot = screenshot("column-bar-track")
+    assert header_shown(main, shot, polling - 79), "the track did not scroll to the end"
+
+    window = str(main.handle())
+    display.run("xdotool", "mousemove", "--window", window, str(bar_x), str(32 + 300), "mousedown", "1")
+    display.run("xdotool", "mousemove", "--window", window, str(bar_x), str(32 + 250))
+    display.run("xdotool", "mousemove", "--window", window, str(bar_x), str(32 + 150), "mouseup", "1")
+    settle()
+    shot = screenshot("column-bar-thumb")
+    assert header_shown(main, shot, polling), "dragging the thumb up did not bring the column back to the top"

@@ -23,6 +23,7 @@
 #include "skin/slider_marker_model.h"
 #include "skin/ui_font.h"
 #include "skin/win32/module_directory.h"
+#include "skin/win32/skin_scroll_wnd.h"
 #include "skin/win32/skin_prefetch.h"
 #include "skin/win32/ui_font_win32.h"
 #include "text/ui_texts.h"
@@ -171,6 +172,10 @@ void CMouseConfigurationDlg::CreateSettingsColumn()
                       kPageContainerOrigin.y + kPageContainerSize.height};
     MoveWindow(column_.Handle(), at.left, at.top, at.Width(), at.Height(), FALSE);
     ShowWindow(column_.Handle(), SW_SHOW);
+    // The frame takes the column's place and shows the skinned bar instead of
+    // the system's.
+    scrollSkin_.Reset(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SCROLLBAR)));
+    AttachSkinScrollFrame(column_.Handle(), scrollSkin_.Get());
 }
 
 bool CMouseConfigurationDlg::PreTranslateMessage(MSG& message)

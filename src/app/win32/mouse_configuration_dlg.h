@@ -109,6 +109,7 @@ private:
     SystemPointerSettings pointerSystem_;
 
     PageCanvas canvas_;
+    GdiObject<HBITMAP> scrollSkin_;  // the column's scroll bars are drawn from it
     CDlgadvance column_;
     GdiObject<HFONT> font_;
     GdiObject<HBRUSH> editBrush_;
