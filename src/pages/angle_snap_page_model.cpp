@@ -21,7 +21,16 @@ struct Option {
     ui::Rect area;
     bool chosen;
     int labelSlot;
+    const wchar_t* unnamed;  // what the label says where the language leaves it empty
 };
+
+// Traditional Chinese and German leave the two labels empty; two unnamed
+// options would leave the user guessing which one switches snapping on.
+std::wstring Label(const Option& option)
+{
+    const std::wstring& text = UiText(option.labelSlot);
+    return text.empty() ? option.unnamed : text;
+}
 
 }  // namespace
 
@@ -41,14 +50,14 @@ bool AngleSnapPageModel::Press(ui::Point point)
 PaintList AngleSnapPageModel::Paint() const
 {
     const bool on = live_.angleSnapping != 0;
-    const std::array options{Option{kOnOption, on, kOnSlot}, Option{kOffOption, !on, kOffSlot}};
+    const std::array options{Option{kOnOption, on, kOnSlot, L"ON"}, Option{kOffOption, !on, kOffSlot, L"OFF"}};
     PaintList list;
     list.background = std::wstring(kAngleSnapBackground);
     for (const Option& option : options) {
         list.Image(std::wstring(option.chosen ? kChosen : kNotChosen), option.area.left, option.area.top);
     }
     for (const Option& option : options) {
-        list.TextAt(UiText(option.labelSlot), {option.area.right + kLabelGap, option.area.top});
+        list.TextAt(Label(option), {option.area.right + kLabelGap, option.area.top});
     }
     return list;
 }

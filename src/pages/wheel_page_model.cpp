@@ -87,7 +87,8 @@ PaintList WheelPageModel::Paint() const
     list.Image(Indicator(!oneScreen), kLinesOption.left, kLinesOption.top);
     list.Image(Indicator(oneScreen), kScreenOption.left, kScreenOption.top);
     list.Image(std::wstring(kBoxPicture), kWheelLinesBox.left, kWheelLinesBox.top);
-    list.Text(UiText(kLinesLabelSlot), {24, 14, 156, 30}, kLabelFormat);
+    // The label ends before the box, so a long one is drawn smaller, not under it.
+    list.Text(UiText(kLinesLabelSlot), {24, 14, kWheelLinesBox.left - 2, 30}, kLabelFormat);
     list.Text(UiText(kScreenLabelSlot), {24, 50, 156, 62}, kLabelFormat);
     return list;
 }

@@ -21,11 +21,9 @@ FontSpec CaptionFont(std::wstring_view face, int height)
     return {.face = face, .height = height, .weight = 550, .charset = 1, .quality = 5, .pitchAndFamily = 0x30};
 }
 
-int FitCaptionHeight(int height, int width, const CaptionWidth& widthAt)
+int FitCaptionHeight(int height, int width, const TextWidth& widthAt)
 {
-    int fitted = height;
-    while (fitted > kSmallestCaptionHeight && widthAt(fitted) + kCaptionEndMargin > width) --fitted;
-    return fitted;
+    return FitTextHeight(height, width - kCaptionEndMargin, widthAt);
 }
 
 HoverActions ButtonHover::OnMouseMove(const PointerFacts& facts)

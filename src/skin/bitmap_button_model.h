@@ -1,8 +1,8 @@
 #pragma once
-#include <functional>
 #include <string_view>
 
 #include "skin/paint_list.h"
+#include "skin/text_fit.h"
 #include "skin/ui_font.h"
 #include "ui/geometry.h"
 
@@ -21,16 +21,12 @@ inline constexpr unsigned kCaptionFormat = text_format::kLeft | text_format::kVe
 ui::Rect CaptionRect(const ui::Rect& client, int indent);
 FontSpec CaptionFont(std::wstring_view face, int height);
 
-// A caption too wide for its rectangle is first drawn smaller in the same
-// face, down to this height; only then does the ellipsis cut it.
-inline constexpr int kSmallestCaptionHeight = 9;
 // A caption fits when it keeps this far from the button's right frame.
 inline constexpr int kCaptionEndMargin = 3;
-// The caption's width in pixels when drawn at a font height.
-using CaptionWidth = std::function<int(int height)>;
-// The largest font height from `height` down to the smallest at which the
-// caption fits `width` (the caption rectangle's); the smallest when none does.
-int FitCaptionHeight(int height, int width, const CaptionWidth& widthAt);
+// The largest font height from `height` down to the smallest text height at
+// which the caption fits `width` (the caption rectangle's) with the margin;
+// the smallest when none does.
+int FitCaptionHeight(int height, int width, const TextWidth& widthAt);
 inline constexpr unsigned kCaptionColour = 0xFDFDFD;
 
 // What the button sees of the pointer on a mouse move.

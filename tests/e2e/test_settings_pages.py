@@ -2,7 +2,10 @@
 change reaches the mouse on Apply exactly as the host tool sends the saved
 files."""
 
-from main_window import apply_operations, centre, column_header_rect, oracle_operations, settle
+import pytest
+
+from main_window import (apply_operations, centre, column_header_rect, oracle_operations, park_pointer, set_language,
+                         settle)
 from wine_session import pointer_settings
 
 COLUMN = (735, 32)
@@ -87,3 +90,16 @@ def test_the_pointer_pages_change_what_apply_hands_to_the_system(main, prefix, e
     # Wine reads the speed back wrongly; the wheel and the double-click time it reports as set.
     system = pointer_settings(prefix, tmp_path)
     assert "wheel 4" in system and "double-click 900" in system, system
+
+
+@pytest.mark.parametrize("code", ["EN", "DE"])
+def test_every_page_in_english_and_german(code, display, emulated_staging, start_main, screenshot):
+    set_language(emulated_staging, code)
+    main = start_main(emulated_staging)
+    for number, top in enumerate([2, 27, POLLING, SPEED, DOUBLE_CLICK, WHEEL, ANGLE], start=1):
+        open_section(main, top)
+        park_pointer(display)
+        settle()
+        screenshot(f"page-{number}-{code}")
+        close_section(main, top)
+    assert main.shown()

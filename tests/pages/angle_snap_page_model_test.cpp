@@ -50,5 +50,24 @@ TEST(AngleSnapPage, AnyValueButZeroShowsOnChosen)
     EXPECT_EQ(page.Paint().ops, expected(L"Skins\\Disable.png", L"Skins\\Enable.png"));
 }
 
+TEST(AngleSnapPage, LanguagesWithoutTheLabelsShowOnAndOff)
+{
+    for (const wchar_t* code : {L"CHS", L"CHT", L"DE"}) {
+        FillUiTexts(code);
+        Settings live{};
+        std::vector<std::wstring> labels;
+        for (const PaintOp& op : AngleSnapPageModel{live}.Paint().ops)
+            if (const auto* text = std::get_if<TextOp>(&op)) labels.push_back(text->text);
+        EXPECT_EQ(labels.size(), 2u) << code;
+        for (const std::wstring& label : labels) EXPECT_FALSE(label.empty()) << code;
+    }
+    FillUiTexts(L"DE");
+    Settings live{};
+    const auto ops = AngleSnapPageModel{live}.Paint().ops;
+    EXPECT_EQ(std::get<TextOp>(ops[2]).text, L"ON");
+    EXPECT_EQ(std::get<TextOp>(ops[3]).text, L"OFF");
+    FillUiTexts(L"EN");
+}
+
 }  // namespace
 }  // namespace norvale

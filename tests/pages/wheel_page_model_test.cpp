@@ -141,7 +141,7 @@ TEST_F(WheelPageTest, PaintMarksTheChosenOption)
             ImageOp{lines, 5, 17},
             ImageOp{screen, 5, 50},
             ImageOp{L"Skins\\MouseAttribute\\ScrollSpeed\\ScrollLines.png", 150, 15},
-            TextOp{L"Number of Rows", {24, 14, 156, 30}, kLeftLine, 0xFFFFFF},
+            TextOp{L"Number of Rows", {24, 14, 148, 30}, kLeftLine, 0xFFFFFF},
             TextOp{L"Scroll One screenn", {24, 50, 156, 62}, kLeftLine, 0xFFFFFF},
         };
     };

@@ -31,7 +31,7 @@ TEST(Caption, SitsFivePixelsInPlusAPositiveIndent)
 
 // Half a font height per character: wide enough to make German captions
 // overflow the 57-pixel command buttons at the normal 14 pixels.
-CaptionWidth HalfHeightPerCharacter(std::wstring_view caption)
+TextWidth HalfHeightPerCharacter(std::wstring_view caption)
 {
     return [caption](int height) { return static_cast<int>(caption.size()) * height / 2; };
 }

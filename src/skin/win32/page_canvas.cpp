@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "skin/text_fit.h"
 #include "skin/win32/module_directory.h"
 
 namespace norvale {
@@ -13,10 +14,43 @@ static_assert(text_format::kCenter == DT_CENTER && text_format::kRight == DT_RIG
 
 namespace {
 
+// The surface's font at another height, same face and sign of height.
+GdiObject<HFONT> FontAtHeight(const LOGFONTW& font, int height)
+{
+    LOGFONTW resized = font;
+    resized.lfHeight = font.lfHeight < 0 ? -height : height;
+    return GdiObject<HFONT>(CreateFontIndirectW(&resized));
+}
+
+int TextWidthIn(HDC surface, HFONT font, const std::wstring& text)
+{
+    ScopedSelection selection(surface, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(surface, text.c_str(), static_cast<int>(text.size()), &extent);
+    return static_cast<int>(extent.cx);
+}
+
+// A one-line text in a rectangle that it would overflow is drawn smaller, as
+// image button captions are: German texts are the longest.
+GdiObject<HFONT> FittedFont(HDC surface, const TextOp& op)
+{
+    const bool fitted = (op.format & text_format::kSingleLine) != 0 && (op.format & text_format::kNoClip) == 0;
+    LOGFONTW font{};
+    if (!fitted || !GetObjectW(GetCurrentObject(surface, OBJ_FONT), sizeof(font), &font)) return {};
+    const int height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+    const int fits = FitTextHeight(height, op.rect.Width(), [&](int candidate) {
+        if (candidate == height) return TextWidthIn(surface, nullptr, op.text);  // the font selected now
+        return TextWidthIn(surface, FontAtHeight(font, candidate).Get(), op.text);
+    });
+    return fits == height ? GdiObject<HFONT>() : FontAtHeight(font, fits);
+}
+
 void DrawText(HDC surface, const TextOp& op)
 {
     RECT rect{op.rect.left, op.rect.top, op.rect.right, op.rect.bottom};
     SetTextColor(surface, op.colour);
+    const GdiObject<HFONT> smaller = FittedFont(surface, op);
+    ScopedSelection selection(surface, smaller.Get());
     DrawTextW(surface, op.text.c_str(), static_cast<int>(op.text.size()), &rect, op.format);
 }
 
