@@ -1,7 +1,7 @@
 #include "app/win32/listener_thread.h"
 
-#include "ui/program_messages.h"
 #include "settings/settings_record.h"
+#include "ui/program_messages.h"
 #include "ui/win32/native_window.h"
 
 namespace norvale {

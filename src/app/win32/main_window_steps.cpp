@@ -1,7 +1,6 @@
 // How the main window carries out what its model decides: each step of a
 // click, a tray gesture or a hot-plug notice becomes calls on the controls,
 // the settings, the files and the mouse.
-#include "ui/program_messages.h"
 #include "app/device_notification.h"
 #include "app/hot_plug.h"
 #include "app/win32/mouse_configuration_dlg.h"
@@ -12,6 +11,7 @@
 #include "platform/debug_output.h"
 #include "text/factory_labels.h"
 #include "text/ui_texts.h"
+#include "ui/program_messages.h"
 #include "ui/win32/native_rect.h"
 
 namespace norvale {

@@ -3,7 +3,6 @@
 #include <dbt.h>
 #include <shellapi.h>
 
-#include "ui/program_messages.h"
 #include "app/axis_sliders.h"
 #include "app/hot_plug.h"
 #include "app/main_window_pictures.h"
@@ -23,11 +22,12 @@
 #include "skin/slider_marker_model.h"
 #include "skin/ui_font.h"
 #include "skin/win32/module_directory.h"
-#include "skin/win32/skin_scroll_wnd.h"
 #include "skin/win32/skin_prefetch.h"
+#include "skin/win32/skin_scroll_wnd.h"
 #include "skin/win32/ui_font_win32.h"
 #include "text/ui_texts.h"
 #include "ui/dialog_keys.h"
+#include "ui/program_messages.h"
 #include "ui/win32/native_window.h"
 
 namespace norvale {

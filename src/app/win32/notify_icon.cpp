@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "ui/program_messages.h"
 #include "app/tray_icon.h"
+#include "ui/program_messages.h"
 
 namespace norvale {
 namespace {
