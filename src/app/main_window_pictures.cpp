@@ -7,6 +7,7 @@
 #include "app/main_window_geometry.h"
 #include "app/main_window_paint.h"
 #include "app/section_layout.h"
+#include "pages/settings_column_pictures.h"
 
 namespace norvale {
 namespace {
@@ -33,6 +34,8 @@ std::vector<std::wstring> MainWindowStartPictures()
     AddButton(names, kFunctionButtonPictures);
     AddOnce(names, kSliderEmptyPicture);
     AddOnce(names, kSliderFullPicture);
+
+    for (const std::wstring_view name : SettingsColumnStartPictures()) AddOnce(names, name);
 
     ButtonSelection selection;
     selection.ShowMouseView(kTopView);

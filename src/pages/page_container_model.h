@@ -18,6 +18,10 @@ inline constexpr int kPageHeaderHeight = 20;
 inline constexpr int kPageHeaderGap = 5;
 inline constexpr int kFirstPageHeaderTitleSlot = 20;  // "DPI Setting"
 
+inline constexpr std::wstring_view kColumnBackgroundAtStart = L"/skins/BK_MainRight.png";
+inline constexpr std::wstring_view kColumnBackground = L"Skins\\BK_MainRight.png";
+inline constexpr std::wstring_view kPageHeaderPicture = L"\\skins\\ItemBK.png";
+
 ui::Rect InitialPageHeaderRect(int section);
 // The picture whose size is a section's page size (the pointer speed and
 // double-click pages share theirs).

@@ -18,7 +18,8 @@ TEST(MainWindowStartPictures, HoldsWhatTheWindowBuildsAndFirstPaintsEachOnce)
                                 L"\\skins\\button-save-leave.png", L"\\skins\\MacroManagementBK.png",
                                 L"\\skins\\ButtonAssignment\\DropdownBox-over.png", L"\\skins\\XYSensitivity\\2.png",
                                 L"Skins\\Mouse\\Front\\MouseFront.png", L"Skins/Mouse/Front/F-7-normal.png",
-                                L"Skins\\MLogo.png"})
+                                L"Skins\\MLogo.png", L"/skins/BK_MainRight.png",
+                                L"Skins\\DPISetting\\BK_DPISetting.png", L"\\skins\\StageSlider\\10.png"})
         EXPECT_THAT(names, Contains(name));
     // Shown later, or only once a section opens: decoded when needed.
     EXPECT_THAT(names, Not(Contains(L"Skins\\Mouse\\Side\\MouseSide.png")));

@@ -86,7 +86,7 @@ bool CMouseConfigurationDlg::OnInitDialog()
     SkinPrefetch prefetch(MainWindowStartPictures());
     CDlgSplash splash;
     splash.DoModal(Handle());
-    canvas_.UsePictures(prefetch.Take());
+    SharedSkinPictures().Adopt(prefetch.Take());
 
     SetWindowTextW(Handle(), kMainWindowTitle);
     TheSettingsRecord().mainWindow = ui::OpaqueWindow(Handle());

@@ -18,9 +18,6 @@
 namespace norvale {
 namespace {
 
-constexpr std::wstring_view kBackgroundAtStart = L"/skins/BK_MainRight.png";
-constexpr std::wstring_view kBackground = L"Skins\\BK_MainRight.png";
-constexpr std::wstring_view kHeaderPicture = L"\\skins\\ItemBK.png";
 constexpr int kHeaderCaptionHeight = 13;
 
 // The pages in the column's order, top to bottom.
@@ -64,19 +61,18 @@ const ui::MessageMap<CDlgadvance>& CDlgadvance::Map()
 
 bool CDlgadvance::OnInitDialog()
 {
-    canvas_.Load(SkinPath(kBackgroundAtStart));
+    canvas_.Load(SkinPath(kColumnBackgroundAtStart));
     CreateHeaders();
     std::array<ui::Size, kPageSectionCount> sizes;
     for (int section = 0; section < kPageSectionCount; ++section)
         sizes[section] = canvas_.Pictures().Picture(SkinPath(PageSizePicture(section))).Size();
     model_.emplace(sizes);
-    CreatePages();
     return true;
 }
 
 void CDlgadvance::CreateHeaders()
 {
-    const HBITMAP picture = canvas_.Pictures().Picture(SkinPath(kHeaderPicture)).Handle();
+    const HBITMAP picture = canvas_.Pictures().Picture(SkinPath(kPageHeaderPicture)).Handle();
     const std::wstring face(UiFontFace(UiLanguageCode()));
     for (int section = 0; section < kPageSectionCount; ++section) {
         CBitmapBtn& header = headers_[section];
@@ -89,15 +85,16 @@ void CDlgadvance::CreateHeaders()
     }
 }
 
-void CDlgadvance::CreatePages()
+// A page is made when its section first opens: until then nobody sees it,
+// and the start of the program does not wait for seven pages of controls.
+CSettingsPage& CDlgadvance::Page(int section)
 {
-    for (int section = 0; section < kPageSectionCount; ++section) {
-        auto& page = pages_[section];
+    auto& page = pages_[section];
+    if (!page) {
         page = MakePage(section);
         page->Create(Handle());
-        Place(page->Handle(), model_->PageRect(section));
-        ShowWindow(page->Handle(), SW_HIDE);
     }
+    return *page;
 }
 
 void CDlgadvance::SetLayoutSize(ui::Size size)
@@ -133,7 +130,7 @@ void CDlgadvance::ToggleSection(int section)
 {
     const SectionToggle toggle = model_->Toggle(section);
     RecomputeScrollBar();
-    HWND page = pages_[section]->Handle();
+    HWND page = Page(section).Handle();
     if (toggle.opened) {
         Place(page, toggle.page);
         ShowWindow(page, SW_SHOW);
@@ -200,7 +197,7 @@ std::intptr_t CDlgadvance::OnMouseActivate()
 std::intptr_t CDlgadvance::OnPaint()
 {
     PaintList list;
-    list.background = std::wstring(kBackground);
+    list.background = std::wstring(kColumnBackground);
     PaintSkinnedWindow(Handle(), canvas_, list, nullptr, model_ ? model_->ContentHeight() : 0);
     return 0;
 }

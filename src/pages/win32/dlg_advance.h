@@ -36,7 +36,7 @@ protected:
 
 private:
     void CreateHeaders();
-    void CreatePages();
+    CSettingsPage& Page(int section);
     void ToggleSection(int section);
     void OnHeaderClicked(int section);
     void RecomputeScrollBar();

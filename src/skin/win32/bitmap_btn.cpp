@@ -1,5 +1,7 @@
 #include "skin/win32/bitmap_btn.h"
 
+#include <algorithm>
+
 #include "skin/win32/bitmap_cut.h"
 #include "skin/win32/ui_font_win32.h"
 
@@ -45,10 +47,15 @@ void CBitmapBtn::SetStateBitmaps(int x0, int y0, int x1, int y1, HBITMAP normal,
                                  HBITMAP disabled)
 {
     const ui::Rect area{x0, y0, x1, y1};
-    ReplaceWithCut(Handle(), normal, area, normal_);
-    ReplaceWithCut(Handle(), hover, area, hoverFace_);
-    ReplaceWithCut(Handle(), pressed, area, pressed_);
-    ReplaceWithCut(Handle(), disabled, area, disabled_);
+    const std::array sources{normal, hover, pressed, disabled};
+    for (std::size_t state = 0; state < sources.size(); ++state) {
+        if (!sources[state]) continue;  // that state keeps its face
+        // A picture given for several states is cut once and shared.
+        const auto first = std::find(sources.begin(), sources.begin() + state, sources[state]);
+        faces_[state] = first != sources.begin() + state
+                            ? faces_[static_cast<std::size_t>(first - sources.begin())]
+                            : std::make_shared<const GdiObject<HBITMAP>>(CutBitmap(Handle(), sources[state], area));
+    }
     const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
     SetWindowLongPtrW(Handle(), GWL_STYLE, style & ~(WS_BORDER | WS_TABSTOP));
 }
@@ -77,8 +84,8 @@ void CBitmapBtn::Draw(const DRAWITEMSTRUCT& item) const
 {
     const ButtonFace face = ChooseButtonFace((item.itemState & ODS_DISABLED) != 0,
                                              (item.itemState & ODS_SELECTED) != 0, hover_.Lit());
-    const GdiObject<HBITMAP>* faces[] = {&normal_, &hoverFace_, &pressed_, &disabled_};
-    HBITMAP bitmap = faces[static_cast<int>(face)]->Get();
+    const auto& faceBitmap = faces_[static_cast<std::size_t>(face)];
+    HBITMAP bitmap = faceBitmap ? faceBitmap->Get() : nullptr;
     RECT client{};
     GetClientRect(Handle(), &client);
     if (!caption_.empty()) {

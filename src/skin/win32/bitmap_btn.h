@@ -1,7 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -63,10 +65,8 @@ private:
     int indent_ = 0;
     ButtonHover hover_;
     std::wstring fontFace_;
-    GdiObject<HBITMAP> normal_;
-    GdiObject<HBITMAP> hoverFace_;
-    GdiObject<HBITMAP> pressed_;
-    GdiObject<HBITMAP> disabled_;
+    // Normal, hover, pressed and disabled, as ButtonFace numbers them.
+    std::array<std::shared_ptr<const GdiObject<HBITMAP>>, 4> faces_;
     std::wstring caption_;
     std::function<void()> clicked_;
 };

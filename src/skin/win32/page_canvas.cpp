@@ -58,7 +58,7 @@ void DrawText(HDC surface, const TextOp& op)
 
 bool PageCanvas::Load(std::wstring_view joinedBackgroundPath)
 {
-    surface_ = SkinBitmap::Blank(pictures_.Picture(joinedBackgroundPath).Size());
+    surface_ = SkinBitmap::Blank(Pictures().Picture(joinedBackgroundPath).Size());
     return static_cast<bool>(surface_);
 }
 

@@ -3,7 +3,6 @@
 
 #include <optional>
 #include <string_view>
-#include <utility>
 
 #include "skin/paint_list.h"
 #include "skin/win32/skin_bitmap.h"
@@ -11,15 +10,12 @@
 
 namespace norvale {
 
-// A skinned window's off-screen surface, the size of its background, and the
-// pictures it paints: each decoded once, at first use or ahead of time, and
-// kept for the window's whole life, so a repaint decodes nothing.
+// A skinned window's off-screen surface, the size of its background. The
+// pictures it paints come from the shared ones, decoded once, at first use
+// or ahead of time, so a repaint decodes nothing.
 class PageCanvas {
 public:
     PageCanvas() = default;
-    // Pictures decoded ahead of time (while the splash shows) become the
-    // window's own.
-    void UsePictures(SkinPictures decoded) { pictures_ = std::move(decoded); }
     // Sizes the surface by the background the joined skin path names; false
     // leaves the window without a canvas.
     bool Load(std::wstring_view joinedBackgroundPath);
@@ -27,11 +23,10 @@ public:
     explicit operator bool() const { return static_cast<bool>(surface_); }
     const SkinBitmap& Surface() const { return surface_; }
     ui::Size Size() const { return surface_.Size(); }
-    SkinPictures& Pictures() { return pictures_; }
+    SkinPictures& Pictures() { return SharedSkinPictures(); }
 
 private:
     SkinBitmap surface_;
-    SkinPictures pictures_;
 };
 
 // Executes the images and texts of a paint list on a surface, in order.

@@ -9,4 +9,10 @@ const SkinBitmap& SkinPictures::Picture(std::wstring_view joinedPath)
     return decoded_.emplace(std::wstring(joinedPath), SkinBitmap::Decode(joinedPath)).first->second;
 }
 
+SkinPictures& SharedSkinPictures()
+{
+    static SkinPictures pictures;
+    return pictures;
+}
+
 }  // namespace norvale
