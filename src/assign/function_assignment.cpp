@@ -1,9 +1,11 @@
 #include "assign/function_assignment.h"
 
+#include <algorithm>
 #include <span>
 
 #include "assign/fixed_function_lists.h"
 #include "assign/function_commands.h"
+#include "assign/function_text_slots.h"
 #include "assign/key_names.h"
 #include "assign/simple_functions.h"
 #include "settings/button_function_kind.h"
@@ -12,13 +14,9 @@
 namespace norvale {
 namespace {
 
-constexpr int kKeyboardKeySlot = 512;
-constexpr int kMacroSlot = 515;
-
 // A fixed list together with the kind it assigns and the field its codes go to.
 struct ListFunction {
     std::span<const FixedListEntry> list;
-    unsigned firstId;
     ButtonFunctionKind kind;
     ButtonRow Settings::*field;
 };
@@ -33,18 +31,16 @@ void SetKind(Settings& settings, int button, ButtonFunctionKind kind)
 std::optional<std::wstring> AssignFromList(Settings& settings, int button, unsigned id, UiLanguage language)
 {
     const ListFunction lists[] = {
-        {WindowsCommandList(), kFirstWindowsCommand, ButtonFunctionKind::WindowsCommand,
-         &Settings::buttonWindowsCommand},
-        {MultimediaList(), kFirstMultimediaCommand, ButtonFunctionKind::Multimedia, &Settings::buttonMediaCode},
-        {ShortcutList(), kFirstShortcutCommand, ButtonFunctionKind::ShortcutCommand,
-         &Settings::buttonShortcutKey},
+        {WindowsCommandList(), ButtonFunctionKind::WindowsCommand, &Settings::buttonWindowsCommand},
+        {MultimediaList(), ButtonFunctionKind::Multimedia, &Settings::buttonMediaCode},
+        {ShortcutList(), ButtonFunctionKind::ShortcutCommand, &Settings::buttonShortcutKey},
     };
     for (const ListFunction& function : lists) {
-        if (id < function.firstId || id - function.firstId >= function.list.size()) continue;
-        const FixedListEntry& entry = function.list[id - function.firstId];
+        const auto entry = std::ranges::find(function.list, id, &FixedListEntry::id);
+        if (entry == function.list.end()) continue;
         SetKind(settings, button, function.kind);
-        (settings.*function.field)[button] = entry.code;
-        return std::wstring(FixedListText(entry, language));
+        (settings.*function.field)[button] = entry->code;
+        return std::wstring(FixedListText(*entry, language));
     }
     return std::nullopt;
 }

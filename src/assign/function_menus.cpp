@@ -4,18 +4,12 @@
 
 #include "assign/fixed_function_lists.h"
 #include "assign/function_commands.h"
+#include "assign/function_text_slots.h"
 #include "assign/simple_functions.h"
 #include "text/ui_text_catalog.h"
 
 namespace norvale {
 namespace {
-
-constexpr int kDpiSettingSlot = 504;
-constexpr int kAdditionalCommandsSlot = 508;
-constexpr int kMultimediaCommandsSlot = 509;
-constexpr int kBasicCommandsSlot = 510;
-constexpr int kKeyboardKeySlot = 512;
-constexpr int kMacroSlot = 515;
 
 FunctionMenu ListMenu(std::span<const FixedListEntry> list, int itemWidth, UiLanguage language)
 {
