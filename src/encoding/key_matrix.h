@@ -3,30 +3,10 @@
 #include <utility>
 
 #include "device/device_commands.h"
+#include "settings/button_function_kind.h"
 #include "settings/settings_record.h"
 
 namespace norvale {
-
-// What a button does: `buttonKind` of the settings.
-enum class ButtonFunctionKind : std::uint8_t {
-    Click = 0,
-    Menu = 1,
-    Scroll = 2,
-    Forward = 3,
-    Back = 4,
-    DoubleClick = 5,
-    DpiSwitch = 6,
-    Multimedia = 7,
-    ShortcutCommand = 8,
-    WindowsCommand = 9,
-    KeyboardKey = 10,
-    Macro = 11,
-    Deactivated = 13,
-    LeftTiltScroll = 15,
-    RightTiltScroll = 16,
-    FnKey = 17,
-    SnipeKey = 18,
-};
 
 // The function of one button as the mouse reads it: a little-endian 32-bit
 // value whose lowest byte is a type and whose other bytes are parameters.
