@@ -8,7 +8,6 @@
 #include "skin/slider_marker_model.h"
 #include "skin/ui_font.h"
 #include "skin/win32/module_directory.h"
-#include "skin/win32/ui_font_win32.h"
 #include "text/ui_texts.h"
 #include "ui/dialog_keys.h"
 #include "ui/win32/native_rect.h"
@@ -23,15 +22,16 @@ constexpr COLORREF kEditorBackground = 0x282828;
 
 }  // namespace
 
-CDlgDPISetting::CDlgDPISetting() : WithMessageMap(IDD_DPI_SETTING), model_(TheSettingsRecord().live) {}
+CDlgDPISetting::CDlgDPISetting()
+    : WithMessageMap(IDD_DPI_SETTING, kDpiBackground), model_(TheSettingsRecord().live)
+{
+}
 
 const ui::MessageMap<CDlgDPISetting>& CDlgDPISetting::Map()
 {
     using M = ui::MessageMap<CDlgDPISetting>;
     using D = CDlgDPISetting;
     static const M map{
-        M::On(WM_PAINT, &D::OnPaint),
-        M::On(WM_ERASEBKGND, &D::OnEraseBackground),
         M::On(WM_LBUTTONDOWN, &D::OnLeftButtonDown),
         // The vertical sliders report drags with the same message as
         // releases; both go to one handler so the stage follows a drag live.
@@ -45,8 +45,7 @@ const ui::MessageMap<CDlgDPISetting>& CDlgDPISetting::Map()
 
 bool CDlgDPISetting::OnInitDialog()
 {
-    canvas_.Load(SkinPath(kDpiBackground));
-    font_ = CreateUiFont({UiFontFace(UiLanguageCode()), kPageFontHeight, 0, ANSI_CHARSET});
+    CSkinnedPage::OnInitDialog();
     CreateControls();
     Refresh();
     // The page takes no focus of its own: the column's window keeps it.
@@ -55,8 +54,8 @@ bool CDlgDPISetting::OnInitDialog()
 
 void CDlgDPISetting::CreateControls()
 {
-    const HBITMAP empty = canvas_.Pictures().Picture(SkinPath(kDpiTrackEmpty)).Handle();
-    const HBITMAP full = canvas_.Pictures().Picture(SkinPath(kDpiTrackFull)).Handle();
+    const HBITMAP empty = SharedSkinPictures().Picture(SkinPath(kDpiTrackEmpty)).Handle();
+    const HBITMAP full = SharedSkinPictures().Picture(SkinPath(kDpiTrackFull)).Handle();
     for (int stage = 0; stage < kDpiPageStageCount; ++stage) {
         const ui::Rect& at = DpiStage(stage).slider;
         CDMarkerV& slider = sliders_[static_cast<std::size_t>(stage)];
@@ -157,10 +156,9 @@ void CDlgDPISetting::Do(const ChooseDpiColour& action)
     InvalidateRect(swatches_[static_cast<std::size_t>(action.stage)].Handle(), nullptr, TRUE);
 }
 
-std::intptr_t CDlgDPISetting::OnPaint()
+FontSpec CDlgDPISetting::PageFont() const
 {
-    PaintSkinnedWindow(Handle(), canvas_, model_.Paint(), font_.Get());
-    return 0;
+    return {UiFontFace(UiLanguageCode()), kPageFontHeight, 0, ANSI_CHARSET};
 }
 
 std::intptr_t CDlgDPISetting::OnLeftButtonDown(const ui::MouseArgs& mouse)
@@ -188,7 +186,7 @@ std::intptr_t CDlgDPISetting::OnEditColour(const ui::Message& message)
     const auto surface = reinterpret_cast<HDC>(message.wParam);
     SetTextColor(surface, kEditorText);
     SetBkColor(surface, kEditorTextBackground);
-    SelectObject(surface, font_.Get());
+    SelectObject(surface, Font());
     return HandOutBrush(kEditorBackground);
 }
 

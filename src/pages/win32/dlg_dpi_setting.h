@@ -6,9 +6,8 @@
 #include <string>
 
 #include "pages/dpi_page_model.h"
-#include "pages/win32/settings_page.h"
+#include "pages/win32/skinned_page.h"
 #include "skin/win32/gdi_handles.h"
-#include "skin/win32/page_canvas.h"
 #include "skin/win32/slider_marker.h"
 #include "ui/message_crackers.h"
 #include "ui/message_map.h"
@@ -19,7 +18,7 @@ namespace norvale {
 // slider, a value that a click opens for typing, an in-use indicator and a
 // colour swatch. It edits the live settings at once, as its model decides;
 // the column creates it (Create), moves, shows and hides it.
-class CDlgDPISetting : public ui::WithMessageMap<CDlgDPISetting, CSettingsPage> {
+class CDlgDPISetting : public ui::WithMessageMap<CDlgDPISetting, CSkinnedPage> {
 public:
     CDlgDPISetting();
 
@@ -47,8 +46,8 @@ private:
     void Do(const RepaintDpiPage&);
     void Do(const ChooseDpiColour& action);
 
-    std::intptr_t OnPaint();
-    std::intptr_t OnEraseBackground() { return TRUE; }
+    PaintList Paint() override { return model_.Paint(); }
+    FontSpec PageFont() const override;
     std::intptr_t OnLeftButtonDown(const ui::MouseArgs& mouse);
     void OnMarker(const ui::MarkerArgs& marker);
     std::optional<std::intptr_t> OnStaticColour(const ui::Message& message);
@@ -57,8 +56,6 @@ private:
     std::intptr_t HandOutBrush(COLORREF colour);
 
     DpiPageModel model_;
-    PageCanvas canvas_;
-    GdiObject<HFONT> font_;
     GdiObject<HBRUSH> brush_;
     std::array<CDMarkerV, kDpiStageCount> sliders_;
     std::array<ui::CWnd, kDpiStageCount> swatches_;

@@ -6,19 +6,19 @@
 #include "pages/page_resource_ids.h"
 #include "settings/settings_record.h"
 #include "skin/win32/module_directory.h"
-#include "skin/win32/ui_font_win32.h"
 #include "text/ui_texts.h"
 
 namespace norvale {
 
-CDlgLighting::CDlgLighting() : WithMessageMap(IDD_LIGHTING), model_(TheSettingsRecord().live) {}
+CDlgLighting::CDlgLighting()
+    : WithMessageMap(IDD_LIGHTING, kLightingBackground), model_(TheSettingsRecord().live)
+{
+}
 
 const ui::MessageMap<CDlgLighting>& CDlgLighting::Map()
 {
     using M = ui::MessageMap<CDlgLighting>;
     static const M map{
-        M::On(WM_PAINT, &CDlgLighting::OnPaint),
-        M::On(WM_ERASEBKGND, &CDlgLighting::OnEraseBackground),
         M::On(WM_LBUTTONDOWN, &CDlgLighting::OnLeftButtonDown),
         M::On(WM_MARKER_CHANGED, &CDlgLighting::OnMarkerChanged),
     };
@@ -27,8 +27,7 @@ const ui::MessageMap<CDlgLighting>& CDlgLighting::Map()
 
 bool CDlgLighting::OnInitDialog()
 {
-    canvas_.Load(SkinPath(kLightingBackground));
-    font_ = CreateUiFont(LightingPageFont(UiLanguageCode()));
+    CSkinnedPage::OnInitDialog();
     CreateSliders();
     model_.Show();
     ShowSliders();
@@ -37,7 +36,7 @@ bool CDlgLighting::OnInitDialog()
 
 void CDlgLighting::CreateSliders()
 {
-    SkinPictures& pictures = canvas_.Pictures();
+    SkinPictures& pictures = SharedSkinPictures();
     const HBITMAP empty = pictures.Picture(SkinPath(kLightingTrackEmpty)).Handle();
     const HBITMAP full = pictures.Picture(SkinPath(kLightingTrackFull)).Handle();
     const ui::Rect& cut = kLightingTrackCut;
@@ -63,26 +62,19 @@ void CDlgLighting::Refresh()
 {
     model_.Refresh();
     ShowSliders();
-    Repaint();
+    RepaintNow();
 }
 
-void CDlgLighting::Repaint() const
+FontSpec CDlgLighting::PageFont() const
 {
-    InvalidateRect(Handle(), nullptr, FALSE);
-    UpdateWindow(Handle());
-}
-
-std::intptr_t CDlgLighting::OnPaint()
-{
-    PaintSkinnedWindow(Handle(), canvas_, model_.Paint(), font_.Get());
-    return 0;
+    return LightingPageFont(UiLanguageCode());
 }
 
 std::intptr_t CDlgLighting::OnLeftButtonDown(const ui::MouseArgs& mouse)
 {
     if (model_.Press(mouse.point)) {
         ShowSliders();
-        Repaint();
+        RepaintNow();
     }
     return Default();
 }

@@ -2,9 +2,7 @@
 #include <array>
 
 #include "pages/lighting_page_model.h"
-#include "pages/win32/settings_page.h"
-#include "skin/win32/gdi_handles.h"
-#include "skin/win32/page_canvas.h"
+#include "pages/win32/skinned_page.h"
 #include "skin/win32/slider_marker.h"
 #include "ui/message_crackers.h"
 
@@ -14,7 +12,7 @@ namespace norvale {
 // its brightness or period on a slider, and the buttons that set off finger
 // tapping. Changes go into the live settings at once; the mouse hears of
 // them at the next apply.
-class CDlgLighting : public ui::WithMessageMap<CDlgLighting, CSettingsPage> {
+class CDlgLighting : public ui::WithMessageMap<CDlgLighting, CSkinnedPage> {
 public:
     CDlgLighting();
     static const ui::MessageMap<CDlgLighting>& Map();
@@ -28,16 +26,13 @@ private:
     void CreateSliders();
     // Each slider as the model has it.
     void ShowSliders();
-    void Repaint() const;
 
-    std::intptr_t OnPaint();
-    std::intptr_t OnEraseBackground() { return TRUE; }
+    PaintList Paint() override { return model_.Paint(); }
+    FontSpec PageFont() const override;
     std::intptr_t OnLeftButtonDown(const ui::MouseArgs& mouse);
     // The sliders report on release only: a drag changes nothing until it ends.
     void OnMarkerChanged(const ui::MarkerArgs& marker);
 
-    PageCanvas canvas_;
-    GdiObject<HFONT> font_;
     std::array<CDMarker, kLightingSliderCount> sliders_;
     LightingPageModel model_;
 };

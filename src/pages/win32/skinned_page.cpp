@@ -22,10 +22,15 @@ const ui::MessageMap<CSkinnedPage>& CSkinnedPage::Map()
     return map;
 }
 
+FontSpec CSkinnedPage::PageFont() const
+{
+    return {UiFontFace(UiLanguageCode()), kPageFontHeight, 0, ANSI_CHARSET};
+}
+
 bool CSkinnedPage::OnInitDialog()
 {
     canvas_.Load(SkinPath(background_));
-    font_ = CreateUiFont({UiFontFace(UiLanguageCode()), kPageFontHeight, 0, ANSI_CHARSET});
+    font_ = CreateUiFont(PageFont());
     return true;
 }
 

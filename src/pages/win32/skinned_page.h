@@ -3,15 +3,16 @@
 
 #include "pages/win32/settings_page.h"
 #include "skin/paint_list.h"
+#include "skin/ui_font.h"
 #include "skin/win32/gdi_handles.h"
 #include "skin/win32/page_canvas.h"
 
 namespace norvale {
 
-// A settings page painted from its paint list over its background, in the
-// UI face at the 13 pixels that the polling-rate, pointer, wheel and
-// angle-snapping pages write in. Background erasing is suppressed: the paint
-// covers everything.
+// A settings page painted from its paint list over its background, in its
+// page font: by default the UI face at the 13 pixels that the polling-rate,
+// pointer, wheel and angle-snapping pages write in. Background erasing is
+// suppressed: the paint covers everything.
 class CSkinnedPage : public ui::WithMessageMap<CSkinnedPage, CSettingsPage> {
 public:
     static const ui::MessageMap<CSkinnedPage>& Map();
@@ -25,6 +26,7 @@ protected:
 
     std::wstring_view Background() const { return background_; }
     virtual PaintList Paint() = 0;
+    virtual FontSpec PageFont() const;
     HFONT Font() const { return font_.Get(); }
     // Invalidates the page and paints it before returning.
     void RepaintNow() const;

@@ -78,7 +78,8 @@ bool ReadPixels(Gdiplus::GpBitmap* bitmap, ui::Size size, std::vector<Bgra>& pix
     return true;
 }
 
-HBITMAP MakeDib(ui::Size size, const std::vector<Bgra>& pixels)
+// A 32-bit bitmap of the size holding the pixels; all zero without them.
+HBITMAP MakeDib(ui::Size size, const std::vector<Bgra>* pixels)
 {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -89,7 +90,7 @@ HBITMAP MakeDib(ui::Size size, const std::vector<Bgra>& pixels)
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap) std::memcpy(bits, pixels.data(), pixels.size() * sizeof(Bgra));
+    if (bitmap && pixels) std::memcpy(bits, pixels->data(), pixels->size() * sizeof(Bgra));
     return bitmap;
 }
 
@@ -118,7 +119,7 @@ SkinBitmap SkinBitmap::Decode(std::wstring_view joinedPath)
     if (size.width <= 0 || size.height <= 0 || !ReadPixels(image.AsBitmap(), size, pixels)) return result;
     const bool hasAlpha = CarriesAlpha(image.Get());
     if (hasAlpha) Premultiply(pixels);
-    result.bitmap_.Reset(MakeDib(size, pixels));
+    result.bitmap_.Reset(MakeDib(size, &pixels));
     if (!result.bitmap_) return result;
     result.size_ = size;
     result.hasAlpha_ = hasAlpha;
@@ -129,7 +130,7 @@ SkinBitmap SkinBitmap::Blank(ui::Size size)
 {
     SkinBitmap result;
     if (size.width <= 0 || size.height <= 0) return result;
-    result.bitmap_.Reset(MakeDib(size, std::vector<Bgra>(static_cast<std::size_t>(size.width) * size.height)));
+    result.bitmap_.Reset(MakeDib(size, nullptr));
     if (result.bitmap_) result.size_ = size;
     return result;
 }
