@@ -63,7 +63,7 @@ def test_reset_answered_with_cancel_changes_nothing(main, emulator, emulated_sta
 
 
 def test_reset_answered_with_ok_restores_applies_and_closes_the_sections(
-        main, emulator, emulated_staging, display, screenshot):
+        main, emulator, emulated_staging, display, screenshot, tmp_path):
     settings_file = emulated_staging / "config0.bin"
     changed = bytearray(settings_file.read_bytes())
     changed[1 + 87] = 11  # sensitivityX, away from its factory value
@@ -84,6 +84,7 @@ def test_reset_answered_with_ok_restores_applies_and_closes_the_sections(
     # The settings are the factory ones again (byte 1 is the profile slot, kept).
     factory = (emulated_staging / "config.bin").read_bytes()
     assert settings_file.read_bytes()[2:] == factory[2:]
+    assert operations(emulator.control("trace")) == oracle_operations(emulated_staging, tmp_path)
 
 
 def test_close_and_cancel_hide_to_the_tray_and_a_double_click_brings_it_back(main, display, tmp_path, screenshot):

@@ -92,8 +92,8 @@ def test_the_pointer_pages_change_what_apply_hands_to_the_system(main, prefix, e
     assert "wheel 4" in system and "double-click 900" in system, system
 
 
-@pytest.mark.parametrize("code", ["EN", "DE"])
-def test_every_page_in_english_and_german(code, display, emulated_staging, start_main, screenshot):
+@pytest.mark.parametrize("code", ["EN", "DE", "CHS"])
+def test_every_page_in_english_german_and_simplified_chinese(code, display, emulated_staging, start_main, screenshot):
     set_language(emulated_staging, code)
     main = start_main(emulated_staging)
     for number, top in enumerate([2, 27, POLLING, SPEED, DOUBLE_CLICK, WHEEL, ANGLE], start=1):
