@@ -13,7 +13,8 @@ namespace text_format {
 inline constexpr unsigned kLeft = 0x0000;
 inline constexpr unsigned kCenter = 0x0001;
 inline constexpr unsigned kRight = 0x0002;
-inline constexpr unsigned kVerticalCenter = 0x0004;
+inline constexpr unsigned kVerticalCenter = 0x0004;  // with kWordBreak: the wrapped lines as a block
+inline constexpr unsigned kWordBreak = 0x0010;
 inline constexpr unsigned kSingleLine = 0x0020;
 inline constexpr unsigned kNoClip = 0x0100;
 inline constexpr unsigned kNoPrefix = 0x0800;

@@ -10,7 +10,7 @@ namespace norvale {
 static_assert(text_format::kCenter == DT_CENTER && text_format::kRight == DT_RIGHT &&
               text_format::kVerticalCenter == DT_VCENTER && text_format::kSingleLine == DT_SINGLELINE &&
               text_format::kNoClip == DT_NOCLIP && text_format::kNoPrefix == DT_NOPREFIX &&
-              text_format::kEndEllipsis == DT_END_ELLIPSIS);
+              text_format::kEndEllipsis == DT_END_ELLIPSIS && text_format::kWordBreak == DT_WORDBREAK);
 
 namespace {
 
@@ -45,9 +45,25 @@ GdiObject<HFONT> FittedFont(HDC surface, const TextOp& op)
     return fits == height ? GdiObject<HFONT>() : FontAtHeight(font, fits);
 }
 
+// DrawTextW centres single lines only: a wrapped text that asks to be
+// centred is measured first and its rectangle shrunk to that height, equally
+// at top and bottom.
+void CentreWrappedBlock(HDC surface, const TextOp& op, RECT& rect)
+{
+    constexpr unsigned kWrappedBlock = text_format::kWordBreak | text_format::kVerticalCenter;
+    if ((op.format & kWrappedBlock) != kWrappedBlock || (op.format & text_format::kSingleLine) != 0) return;
+    RECT measured = rect;
+    const int height =
+        DrawTextW(surface, op.text.c_str(), static_cast<int>(op.text.size()), &measured, op.format | DT_CALCRECT);
+    const int spare = (rect.bottom - rect.top - height) / 2;
+    rect.top += spare;
+    rect.bottom -= spare;
+}
+
 void DrawText(HDC surface, const TextOp& op)
 {
     RECT rect{op.rect.left, op.rect.top, op.rect.right, op.rect.bottom};
+    CentreWrappedBlock(surface, op, rect);
     SetTextColor(surface, op.colour);
     const GdiObject<HFONT> smaller = FittedFont(surface, op);
     ScopedSelection selection(surface, smaller.Get());
