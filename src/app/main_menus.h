@@ -16,6 +16,10 @@ inline constexpr int kWebAddressSlot = 524;
 inline constexpr unsigned kWebSiteCommand = 1001;
 inline constexpr unsigned kFirmwareUpdaterCommand = 1002;
 inline constexpr unsigned kVersionItemId = 1003;  // shown only; nothing handles it
+// The range of the window's menu commands; those after the two above are
+// the function menus' choices.
+inline constexpr unsigned kFirstMainCommand = 1001;
+inline constexpr unsigned kLastMainCommand = 4000;
 // The standard cancel command: the tray's "Exit" ends the modal run with it.
 inline constexpr unsigned kExitCommand = 2;
 

@@ -83,13 +83,8 @@ bool CMouseConfigurationDlg::CarryStep(const MainAction& action)
                            MB_OKCANCEL) == IDOK;
     case MainStep::OpenHelpMenu: OpenMenu(HelpMenuItems(), kHelpMenuItemWidth, kHelpMenuTrackFlags); break;
     case MainStep::OpenTrayMenu: OpenMenu(TrayMenuItems(), 0, kTrayMenuTrackFlags); break;
-    // The function menu, the macro manager and the profile list come with
-    // their own windows; until then the menu closes as soon as it opens.
-    case MainStep::OpenFunctionMenu:
-        NoteButtonHover();
-        CarrySelection(model_.selection.EndMenuSelection(argument));
-        model_.menuButton = argument;
-        break;
+    case MainStep::OpenFunctionMenu: ShowFunctionMenu(argument); break;
+    // The macro manager and the profile list come with their own windows.
     case MainStep::RunMacroManager:
     case MainStep::OpenProfileList:
     case MainStep::CloseProfileList: break;

@@ -68,6 +68,7 @@ const ui::MessageMap<CMouseConfigurationDlg>& CMouseConfigurationDlg::Map()
         M::On(WM_MARKER_CHANGED, &D::OnMarkerChanged),
         M::Command(kWebSiteCommand, &D::OnOpenWebSite),
         M::Command(kFirmwareUpdaterCommand, &D::OnStartFirmwareUpdater),
+        M::CommandRange(kFirstMainCommand, kLastMainCommand, &D::OnAssignFunction),
         M::On(WM_TRAY_ICON_NOTIFY, &D::OnTrayIcon),
         M::On(WM_DEVICE_NOTIFY, &D::OnDeviceNotify),
         M::On(WM_DEVICECHANGE, &D::OnDeviceChange),
@@ -149,6 +150,7 @@ void CMouseConfigurationDlg::LoadSettingsAndTexts()
     settingsFiles_.LoadSettings();
     CommitSettings(TheSettingsRecord());
     FillUiTexts(settingsFiles_.ReadUiLanguageCode());
+    dpiItemTexts_ = DpiItemTextsIn(CurrentUiLanguage());
     Carry({{MainStep::LoadLabelTexts}});
 }
 

@@ -9,6 +9,7 @@
 #include "app/win32/listener_thread.h"
 #include "app/win32/main_window_controls.h"
 #include "app/win32/notify_icon.h"
+#include "assign/dpi_item_texts.h"
 #include "device/device_link.h"
 #include "device/hid_bus.h"
 #include "device/win32/system_pointer_settings.h"
@@ -73,6 +74,10 @@ private:
     void ShowSectionHeaders();
     void ShowFunctionButtons(Visibility visibility);
     void ReadMouseProfile(DeviceQuery query);
+
+    // The function menu and its choices (main_window_assignment.cpp).
+    void ShowFunctionMenu(int button);
+    void OnAssignFunction(const ui::CommandArgs& command);
     ButtonCaptions Captions() const;
     ApplyContext Apply();
     DeviceContext Device() { return {*bus_, link_, clock_}; }
@@ -115,6 +120,7 @@ private:
     GdiObject<HBRUSH> editBrush_;
     MainControls controls_;
     MainWindowModel model_;
+    DpiItemTexts dpiItemTexts_;  // in the UI language, once the texts are read
     NotifyIcon tray_;
     HCURSOR cursorBeforeWait_ = nullptr;
 };
