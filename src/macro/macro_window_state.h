@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,6 +9,10 @@
 #include "settings/settings_record.h"
 
 namespace norvale {
+
+// Where a recording stands: a key press before any other is the first one
+// and gets no pause in front of it.
+enum class RecordState { NoPressYet = 0, Pressing = 1, Stopped = 2 };
 
 // What the macro window shows and holds, as plain data: the store operations
 // read and change it, and the window only mirrors it into its controls.
@@ -19,7 +24,12 @@ struct MacroWindowState {
     std::wstring loopCountText;                // the loop-count edit
     bool loopCountChecked = false;             // the tick box, which also enables the edit
     bool recordDelays = false;                 // "Record delay between keystrokes"
-    bool recording = false;
+    bool recording = false;                    // drives the record button's toggle
+    bool recordingActive = false;              // this window installed the key capture
+    RecordState recordState = RecordState::Stopped;
+    // Tick count of the last recorded key event; kept from one recording to
+    // the next for as long as the window lives.
+    std::uint32_t lastEventTime = 0;
     // Name, loop-count text as read, then the lines as read.
     std::vector<std::wstring> selectedMacroLog;
     // Name, delay option "0"/"1", loop-count text, then the recorded lines.
