@@ -9,20 +9,6 @@
 namespace norvale {
 namespace {
 
-constexpr unsigned kExtendedFlag = 0x01;
-constexpr unsigned kKeyUpFlag = 0x80;
-constexpr unsigned kEnterKey = 0x0D;
-// The code the key names keep for the Enter key of the numeric keypad.
-constexpr unsigned kKeypadEnterKey = 0x6C;
-
-void TraceEvent(const HookKeyEvent& event, unsigned flags)
-{
-    wchar_t line[96];
-    std::swprintf(line, std::size(line), L"vk code=%x,scan code=%x,key flag=%x\n", event.virtualKey,
-                  event.scanCode, flags);
-    DebugLine(line);
-}
-
 void TraceKeyName(const HookKeyEvent& event, unsigned virtualKey, const std::wstring& name)
 {
     wchar_t line[128];
@@ -36,25 +22,21 @@ void TraceKeyName(const HookKeyEvent& event, unsigned virtualKey, const std::wst
 std::optional<KeyTransition> RecordHook::JournalRecordHook(int hookCode, const HookKeyEvent& event)
 {
     if (hookCode > 0) return std::nullopt;
-    unsigned virtualKey = event.virtualKey;
-    const unsigned flags = event.flags & (kExtendedFlag | kKeyUpFlag);
+    const unsigned flags = CaptureFlags(event.key);
     // A held key repeats its press with the same flags; the focused program
     // gets the repeats, the macro only the first press.
-    if (virtualKey == lastVirtualKey_ && flags == lastKeyFlags_) return std::nullopt;
-    lastVirtualKey_ = virtualKey;
+    if (event.key.virtualKey == lastVirtualKey_ && flags == lastKeyFlags_) return std::nullopt;
     lastKeyFlags_ = flags;
-    TraceEvent(event, flags);
+    DebugLine(KeyEventDebugLine(event.key));
 
     // Remembered under its own code, the keypad Enter's repeats are recorded.
-    if (virtualKey == kEnterKey && (flags & kExtendedFlag)) {
-        virtualKey = kKeypadEnterKey;
-        lastVirtualKey_ = virtualKey;
-    }
+    const unsigned virtualKey = CapturedVirtualKey(event.key);
+    lastVirtualKey_ = virtualKey;
     lastKeyName_ = GetKeyStr(virtualKey);
     TraceKeyName(event, virtualKey, lastKeyName_);
 
     ++postedKeyCount_;
-    return (flags & kKeyUpFlag) ? KeyTransition::Release : KeyTransition::Press;
+    return (flags & kKeyUpFlag) != 0 ? KeyTransition::Release : KeyTransition::Press;
 }
 
 }  // namespace norvale

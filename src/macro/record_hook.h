@@ -2,14 +2,15 @@
 #include <optional>
 #include <string>
 
+#include "assign/key_event.h"
+
 namespace norvale {
 
-// One keyboard event of the desktop as the low-level hook sees it.
+// One keyboard event of the desktop as the low-level hook sees it, with the
+// keyboard message it came as (key down, system key up, ...).
 struct HookKeyEvent {
-    unsigned message;     // the keyboard message, e.g. key down or system key up
-    unsigned virtualKey;
-    unsigned scanCode;
-    unsigned flags;       // the hook's flags; only extended (0x01) and key up (0x80) matter
+    unsigned message;
+    KeyEvent key;
 };
 
 // What the hook tells the macro window about a key it took away; the value

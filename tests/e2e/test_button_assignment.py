@@ -115,7 +115,7 @@ def place_notepad(display):
     display.run("xdotool", "windowsize", str(window[0]), str(width), str(height))
     display.run("xdotool", "windowmove", str(window[0]), str(x), str(y))
     settle(1)
-    return x + 10, y + 40, x + 160, y + 70
+    return x + 10, y + 46, x + 160, y + 70
 
 
 def typed_width(shot, box):

@@ -36,7 +36,7 @@ protected:
     }
     RecorderOutcome Key(unsigned virtualKey, unsigned flags)
     {
-        const auto posted = hook.JournalRecordHook(0, {0x100, virtualKey, 0, flags});
+        const auto posted = hook.JournalRecordHook(0, {0x100, {virtualKey, 0, flags}});
         return posted ? recorder.OnMacroKeyEvent(state, *posted) : RecorderOutcome{};
     }
     RecorderOutcome Press(unsigned virtualKey) { return Key(virtualKey, 0x00); }

@@ -17,7 +17,7 @@ constexpr std::optional<KeyTransition> kRelease = KeyTransition::Release;
 
 HookKeyEvent Event(unsigned virtualKey, unsigned flags)
 {
-    return {(flags & 0x80) ? kKeyUp : kKeyDown, virtualKey, 0, flags};
+    return {(flags & 0x80) ? kKeyUp : kKeyDown, {virtualKey, 0, flags}};
 }
 
 TEST(RecordHookTest, DecidesEachEventInTurn)
@@ -66,7 +66,7 @@ TEST(RecordHookTest, WritesTwoDiagnosticLinesPerEventTaken)
 {
     testing::DebugRecorder debug;
     RecordHook hook;
-    hook.JournalRecordHook(0, {kKeyDown, 0x0D, 0x1C, 0x01});
+    hook.JournalRecordHook(0, {kKeyDown, {0x0D, 0x1C, 0x01}});
     hook.JournalRecordHook(0, {kKeyUp, 0x41, 0x1E, 0x90});
     EXPECT_THAT(debug.lines, ElementsAre(L"vk code=d,scan code=1c,key flag=1\n",
                                          L"virtual-key code :100l;GetKeyStr(6c)=Num Enter\n",
@@ -75,7 +75,7 @@ TEST(RecordHookTest, WritesTwoDiagnosticLinesPerEventTaken)
 
     debug.lines.clear();
     hook.JournalRecordHook(0, {kKeyUp, 0x41, 0x1E, 0x80});
-    hook.JournalRecordHook(1, {kKeyDown, 0x42, 0x30, 0x00});
+    hook.JournalRecordHook(1, {kKeyDown, {0x42, 0x30, 0x00}});
     EXPECT_THAT(debug.lines, IsEmpty());
 }
 
