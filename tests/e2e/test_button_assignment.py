@@ -35,12 +35,14 @@ def key_matrix(sent):
     return [" ".join(data[4 * slot:4 * slot + 4]) for slot in range(7)]
 
 
-def open_menu(main, row):
-    """Opens the function menu of a screen row; returns where its items
-    start, in main-window client pixels: the menu opens 5 pixels right of
-    the function button, level with it, inside a 3-pixel border."""
-    main.click_button("Button Assignment")
-    settle()
+def open_menu(main, row, open_section=True):
+    """Opens the function menu of a screen row (opening the assignment
+    section first unless it is open); returns where its items start, in
+    main-window client pixels: the menu opens 5 pixels right of the
+    function button, level with it, inside a 3-pixel border."""
+    if open_section:
+        main.click_button("Button Assignment")
+        settle()
     rect = function_button_rect(row)
     main.click(*centre(rect))
     settle()
@@ -65,8 +67,8 @@ def dialog_point(main, x, y):
     return (width - DIALOG_SIZE[0]) // 2 + x, (height - DIALOG_SIZE[1]) // 2 + y
 
 
-def choose_dialog_item(main, row, index):
-    menu = open_menu(main, row)
+def choose_dialog_item(main, row, index, open_section=True):
+    menu = open_menu(main, row, open_section)
     main.click(*item(menu, index))
     settle(1)
 
@@ -238,10 +240,10 @@ def test_menu_and_dialogs_in_traditional_chinese(start_main, emulator, emulated_
     main.display.run("xdotool", "key", "Escape", "Escape")
     settle()
 
-    choose_dialog_item(main, 2, KEYBOARD_KEY)
+    choose_dialog_item(main, 2, KEYBOARD_KEY, open_section=False)
     screenshot("key-dialog-CHT")
     dialog_click(main, *DIALOG_CANCEL)
-    choose_dialog_item(main, 2, MACRO)
+    choose_dialog_item(main, 2, MACRO, open_section=False)
     dialog_click(main, 90, 136)
     screenshot("macro-dialog-list-CHT")
     dialog_click(main, *DIALOG_CANCEL)
