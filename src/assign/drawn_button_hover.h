@@ -9,6 +9,9 @@ namespace norvale {
 // themselves, and which of them is lit under the pointer.
 enum class DrawnButton { Close, Ok, Cancel };
 
+// Both dialogs are as wide as their picture and close at the same place.
+inline constexpr ui::Rect kDrawnCloseRect{352, 6, 370, 24};
+
 struct DrawnButtonRects {
     ui::Rect close;
     ui::Rect ok;

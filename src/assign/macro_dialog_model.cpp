@@ -3,7 +3,6 @@
 namespace norvale {
 namespace {
 
-constexpr ui::Rect kCloseRect{352, 6, 370, 24};
 constexpr ui::Rect kOkRect{250, 250, 308, 275};
 constexpr ui::Rect kCancelRect{314, 250, 372, 275};
 constexpr ui::Rect kDropDownRect{42, 128, 151, 144};
@@ -60,7 +59,7 @@ FontSpec MacroDialogFont(std::wstring_view languageCode)
 }
 
 MacroDialogModel::MacroDialogModel(std::wstring_view languageCode)
-    : texts_(MacroDialogTextsFor(languageCode)), hover_({kCloseRect, kOkRect, kCancelRect})
+    : texts_(MacroDialogTextsFor(languageCode)), hover_({kDrawnCloseRect, kOkRect, kCancelRect})
 {
 }
 
@@ -74,7 +73,7 @@ std::vector<MacroDialogStep> MacroDialogModel::Press(ui::Point point)
         listOpen_ = false;
     }
     if (kOkRect.Contains(point)) steps.push_back(S::EndOk);
-    if (kCancelRect.Contains(point) || kCloseRect.Contains(point)) steps.push_back(S::EndCancel);
+    if (kCancelRect.Contains(point) || kDrawnCloseRect.Contains(point)) steps.push_back(S::EndCancel);
     if (inDropDown) {
         steps.push_back(listOpen_ ? S::CloseList : S::OpenList);
         listOpen_ = !listOpen_;
@@ -106,7 +105,7 @@ PaintList MacroDialogModel::Paint() const
                    kModeMarks[mode].top);
     }
     list.Image(hover_.Lit(DrawnButton::Close) ? L"Skins\\/button-close-over.png" : L"Skins\\/button-close-normal.png",
-               kCloseRect.left, kCloseRect.top);
+               kDrawnCloseRect.left, kDrawnCloseRect.top);
     for (const DrawnButton button : {DrawnButton::Ok, DrawnButton::Cancel}) {
         const ui::Rect& rect = button == DrawnButton::Ok ? kOkRect : kCancelRect;
         list.Image(hover_.Lit(button) ? L"Skins\\/MacroManagement/button-new-over.png"

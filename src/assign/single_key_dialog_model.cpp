@@ -7,7 +7,6 @@ namespace norvale {
 namespace {
 
 constexpr ui::Rect kPromptRect{34, 103, 220, 123};
-constexpr ui::Rect kCloseRect{352, 6, 370, 24};
 constexpr ui::Rect kOkRect{244, 250, 308, 275};
 constexpr ui::Rect kCancelRect{314, 250, 378, 275};
 
@@ -45,7 +44,7 @@ bool SingleKeyDialogDropsMessage(std::uint32_t message, std::uintptr_t wParam)
 SingleKeyDialogModel::SingleKeyDialogModel(std::wstring_view languageCode, std::wstring presetName)
     : texts_(SingleKeyDialogTextsFor(languageCode)),
       keyName_(std::move(presetName)),
-      hover_({kCloseRect, kOkRect, kCancelRect})
+      hover_({kDrawnCloseRect, kOkRect, kCancelRect})
 {
 }
 
@@ -62,7 +61,7 @@ PaintList SingleKeyDialogModel::Paint() const
     list.background = L"Skins\\/single-key.png";
     list.Text(std::wstring(texts_.prompt), kPromptRect, kOneLineCentred);
     list.Image(hover_.Lit(DrawnButton::Close) ? L"Skins\\/button-close-over.png" : L"Skins\\button-close-normal.png",
-               kCloseRect.left, kCloseRect.top);
+               kDrawnCloseRect.left, kDrawnCloseRect.top);
     const auto button = [&](DrawnButton which, const ui::Rect& rect, std::wstring_view text) {
         list.Image(hover_.Lit(which) ? L"Skins\\/MacroManagement/button-cancel-over.png"
                                      : L"Skins\\MacroManagement\\button-cancel-normal.png",
