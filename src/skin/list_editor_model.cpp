@@ -38,7 +38,8 @@ std::optional<std::wstring> CommittedRowText(EditorMode mode, std::wstring_view 
     case EditorMode::MacroName:
         return std::wstring(typed);
     case EditorMode::DelayLine:
-        return std::to_wstring(std::min(DecimalValue(typed), kLongestEditedDelay)) + L" ms";
+        // A pasted minus sign gets past the digits-only field; no pause is negative.
+        return std::to_wstring(std::clamp(DecimalValue(typed), 0, kLongestEditedDelay)) + L" ms";
     }
     return std::nullopt;
 }

@@ -31,6 +31,7 @@ TEST(CommittedRowText, NamesAsTypedDelaysAsANumberOfMillisecondsAtMost65535)
         {EditorMode::DelayLine, L"99999999999", L"65535 ms"},
         {EditorMode::DelayLine, L"007", L"7 ms"},
         {EditorMode::DelayLine, L"", L"0 ms"},
+        {EditorMode::DelayLine, L"-5", L"0 ms"},          // pasted past the digits-only field
         {EditorMode::DelayLine, L"ms", L"0 ms"},
         {static_cast<EditorMode>(0), L"kept", std::nullopt},
         {static_cast<EditorMode>(4), L"kept", std::nullopt},
