@@ -2,11 +2,11 @@
 
 namespace norvale {
 
-std::optional<DrawnButton> DrawnButtonHover::ButtonAt(ui::Point point) const
+std::optional<int> DrawnButtonHover::ButtonAt(ui::Point point) const
 {
-    if (rects_.close.Contains(point)) return DrawnButton::Close;
-    if (rects_.ok.Contains(point)) return DrawnButton::Ok;
-    if (rects_.cancel.Contains(point)) return DrawnButton::Cancel;
+    for (std::size_t button = 0; button < rects_.size(); ++button) {
+        if (rects_[button].Contains(point)) return static_cast<int>(button);
+    }
     return std::nullopt;
 }
 
@@ -20,7 +20,7 @@ DrawnButtonHover::Move DrawnButtonHover::PointerMoved(ui::Point point)
 
 bool DrawnButtonHover::PointerRested(ui::Point point)
 {
-    const std::optional<DrawnButton> under = ButtonAt(point);
+    const std::optional<int> under = ButtonAt(point);
     if (!under) return false;
     lit_ = under;
     return true;

@@ -1,29 +1,20 @@
 #pragma once
 #include <optional>
+#include <vector>
 
 #include "ui/geometry.h"
 
 namespace norvale {
 
-// The close, OK and Cancel buttons that the key and macro dialogs paint
-// themselves, and which of them is lit under the pointer.
-enum class DrawnButton { Close, Ok, Cancel };
-
-// Both dialogs are as wide as their picture and close at the same place.
-inline constexpr ui::Rect kDrawnCloseRect{352, 6, 370, 24};
-
-struct DrawnButtonRects {
-    ui::Rect close;
-    ui::Rect ok;
-    ui::Rect cancel;
-};
-
+// Buttons that a skinned window paints itself (close, OK, Cancel, ...), and
+// which of them is lit under the pointer. Buttons are named by their place
+// in the list of rectangles.
 class DrawnButtonHover {
 public:
-    explicit DrawnButtonHover(const DrawnButtonRects& rects) : rects_(rects) {}
+    explicit DrawnButtonHover(std::vector<ui::Rect> rects) : rects_(std::move(rects)) {}
 
-    std::optional<DrawnButton> ButtonAt(ui::Point point) const;
-    bool Lit(DrawnButton button) const { return lit_ == button; }
+    std::optional<int> ButtonAt(ui::Point point) const;
+    bool Lit(int button) const { return lit_ == button; }
 
     // The pointer moved. Over a button the window asks for a hover notice
     // (the button lights only when the pointer rests); elsewhere a lit
@@ -39,8 +30,14 @@ public:
     bool PointerRested(ui::Point point);
 
 private:
-    DrawnButtonRects rects_;
-    std::optional<DrawnButton> lit_;
+    std::vector<ui::Rect> rects_;
+    std::optional<int> lit_;
 };
+
+// The close, OK and Cancel buttons of the key and macro dialogs, in this
+// order. Both dialogs are as wide as their picture and close at the same
+// place.
+enum DrawnButton { kCloseButton, kOkButton, kCancelButton };
+inline constexpr ui::Rect kDrawnCloseRect{352, 6, 370, 24};
 
 }  // namespace norvale

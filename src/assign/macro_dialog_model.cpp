@@ -104,10 +104,10 @@ PaintList MacroDialogModel::Paint() const
         list.Image(chosen ? L"Skins\\/PaneMakingTick.png" : L"Skins\\/Pane.png", kModeMarks[mode].left,
                    kModeMarks[mode].top);
     }
-    list.Image(hover_.Lit(DrawnButton::Close) ? L"Skins\\/button-close-over.png" : L"Skins\\/button-close-normal.png",
+    list.Image(hover_.Lit(kCloseButton) ? L"Skins\\/button-close-over.png" : L"Skins\\/button-close-normal.png",
                kDrawnCloseRect.left, kDrawnCloseRect.top);
-    for (const DrawnButton button : {DrawnButton::Ok, DrawnButton::Cancel}) {
-        const ui::Rect& rect = button == DrawnButton::Ok ? kOkRect : kCancelRect;
+    for (const int button : {kOkButton, kCancelButton}) {
+        const ui::Rect& rect = button == kOkButton ? kOkRect : kCancelRect;
         list.Image(hover_.Lit(button) ? L"Skins\\/MacroManagement/button-new-over.png"
                                       : L"Skins\\/MacroManagement/button-new-normal.png",
                    rect.left, rect.top);

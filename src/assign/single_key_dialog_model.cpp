@@ -50,9 +50,9 @@ SingleKeyDialogModel::SingleKeyDialogModel(std::wstring_view languageCode, std::
 
 std::optional<DialogEnd> SingleKeyDialogModel::Press(ui::Point point) const
 {
-    const std::optional<DrawnButton> button = hover_.ButtonAt(point);
+    const std::optional<int> button = hover_.ButtonAt(point);
     if (!button) return std::nullopt;
-    return *button == DrawnButton::Ok ? DialogEnd::Ok : DialogEnd::Cancel;
+    return *button == kOkButton ? DialogEnd::Ok : DialogEnd::Cancel;
 }
 
 PaintList SingleKeyDialogModel::Paint() const
@@ -60,16 +60,16 @@ PaintList SingleKeyDialogModel::Paint() const
     PaintList list;
     list.background = L"Skins\\/single-key.png";
     list.Text(std::wstring(texts_.prompt), kPromptRect, kOneLineCentred);
-    list.Image(hover_.Lit(DrawnButton::Close) ? L"Skins\\/button-close-over.png" : L"Skins\\button-close-normal.png",
+    list.Image(hover_.Lit(kCloseButton) ? L"Skins\\/button-close-over.png" : L"Skins\\button-close-normal.png",
                kDrawnCloseRect.left, kDrawnCloseRect.top);
-    const auto button = [&](DrawnButton which, const ui::Rect& rect, std::wstring_view text) {
+    const auto button = [&](int which, const ui::Rect& rect, std::wstring_view text) {
         list.Image(hover_.Lit(which) ? L"Skins\\/MacroManagement/button-cancel-over.png"
                                      : L"Skins\\MacroManagement\\button-cancel-normal.png",
                    rect.left, rect.top);
         list.Text(std::wstring(text), rect, kOneLineCentred);
     };
-    button(DrawnButton::Ok, kOkRect, texts_.ok);
-    button(DrawnButton::Cancel, kCancelRect, texts_.cancel);
+    button(kOkButton, kOkRect, texts_.ok);
+    button(kCancelButton, kCancelRect, texts_.cancel);
     return list;
 }
 

@@ -140,8 +140,10 @@ void MacroStore::WriteLoopTimes(MacroWindowState& state)
 
 void MacroStore::OnBnMacroSave(MacroWindowState& state)
 {
-    if (!file_.Exists() || state.names.empty()) return;
+    // A slot no stored macro fills is cleared, also when none is left: a
+    // deleted macro must not stay in the settings and go on playing.
     for (StoredMacroImage& image : state.workingImages) image.fill(0);
+    if (!file_.Exists() || state.names.empty()) return;
     EncodeStoreMacros(file_, kMacroWindowDelays, state.workingImages);
 }
 

@@ -21,6 +21,10 @@ struct MacroWindowState {
     std::optional<std::size_t> selection;      // the selected list position
     std::size_t lastSelection = 0;             // the position selected last, kept across edits
     std::vector<std::wstring> lines;           // the event list of the selected macro
+    std::optional<std::size_t> lineSelection;  // the selected line of the event list
+    // The delay line double-clicked last: a second double-click on the same
+    // line opens its editor. Kept for as long as the window object lives.
+    std::size_t armedDelayLine = 0;
     std::wstring loopCountText;                // the loop-count edit
     bool loopCountChecked = false;             // the tick box, which also enables the edit
     bool recordDelays = false;                 // "Record delay between keystrokes"

@@ -237,16 +237,16 @@ TEST_F(MacroStoreTest, OkAfterDeletingTheMiddleMacroRebuildsEveryImage)
     EXPECT_EQ(state.workingImages[2], StoredMacroImage{});
 }
 
-TEST_F(MacroStoreTest, OkWithAnEmptyListKeepsTheWorkingImages)
+// The deleted macros must not stay in the settings and play on the mouse.
+TEST_F(MacroStoreTest, OkAfterDeletingEveryMacroClearsEveryImage)
 {
     Store({{L"Solo", L"2", {L"A   Dn"}}});
     store.ListMacros(state);
     store.OnBnMacroSave(state);
-    const StoredMacroImage lastOk = state.workingImages[0];
+    ASSERT_EQ(state.workingImages[0][1], 2);
     store.DeleteMacro(state);
     store.OnBnMacroSave(state);
-    EXPECT_EQ(state.workingImages[0], lastOk);
-    EXPECT_EQ(state.workingImages[0][1], 2);
+    EXPECT_EQ(state.workingImages[0], StoredMacroImage{});
 }
 
 TEST_F(MacroStoreTest, HugeCountsInADamagedStoreStayBounded)
