@@ -84,8 +84,8 @@ bool CMouseConfigurationDlg::CarryStep(const MainAction& action)
     case MainStep::OpenHelpMenu: OpenMenu(HelpMenuItems(), kHelpMenuItemWidth, kHelpMenuTrackFlags); break;
     case MainStep::OpenTrayMenu: OpenMenu(TrayMenuItems(), 0, kTrayMenuTrackFlags); break;
     case MainStep::OpenFunctionMenu: ShowFunctionMenu(argument); break;
-    // The macro manager and the profile list come with their own windows.
-    case MainStep::RunMacroManager:
+    case MainStep::RunMacroManager: RunMacroManager(); break;
+    // The profile list comes with its own window.
     case MainStep::OpenProfileList:
     case MainStep::CloseProfileList: break;
 

@@ -14,6 +14,7 @@
 #include "device/hid_bus.h"
 #include "device/win32/system_pointer_settings.h"
 #include "encoding/apply_sequence.h"
+#include "macro/win32/macro_program_dialog.h"
 #include "pages/win32/dlg_advance.h"
 #include "platform/clock.h"
 #include "platform/win32/windows_file_system.h"
@@ -77,6 +78,7 @@ private:
 
     // The function menu and its choices (main_window_assignment.cpp).
     void ShowFunctionMenu(int button);
+    void RunMacroManager();
     void OnAssignFunction(const ui::CommandArgs& command);
     ButtonCaptions Captions() const;
     ApplyContext Apply();
@@ -121,6 +123,7 @@ private:
     MainControls controls_;
     MainWindowModel model_;
     DpiItemTexts dpiItemTexts_;  // in the UI language, once the texts are read
+    std::unique_ptr<CMacroProgramDialog> macroWindow_;  // made at its first opening, kept from then on
     NotifyIcon tray_;
     HCURSOR cursorBeforeWait_ = nullptr;
 };

@@ -33,11 +33,11 @@ LowLevelKeyHook::~LowLevelKeyHook()
 
 // The events are never handed down the chain: taken or not, they go on to
 // the system from here.
-LRESULT CALLBACK LowLevelKeyHook::Procedure(int code, WPARAM, LPARAM event)
+LRESULT CALLBACK LowLevelKeyHook::Procedure(int code, WPARAM message, LPARAM event)
 {
     if (code > 0 || InstalledHooks().empty()) return 0;
     const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(event);
-    return InstalledHooks().back()->handler_({key.vkCode, key.scanCode, key.flags}) ? 1 : 0;
+    return InstalledHooks().back()->handler_(static_cast<unsigned>(message), {key.vkCode, key.scanCode, key.flags}) ? 1 : 0;
 }
 
 }  // namespace norvale

@@ -16,7 +16,8 @@ namespace norvale {
 // One hook answers at a time: a newer one takes the events until it goes.
 class LowLevelKeyHook {
 public:
-    using Handler = std::function<bool(const KeyEvent&)>;
+    // The keyboard message (key down, system key up, ...) and the event.
+    using Handler = std::function<bool(unsigned message, const KeyEvent&)>;
 
     explicit LowLevelKeyHook(Handler handler);
     ~LowLevelKeyHook();

@@ -61,7 +61,7 @@ bool CSingleDialog::OnInitDialog()
     displayBrush_.Reset(CreateSolidBrush(kDisplayBackground));
     display_ = CreateNameDisplay(Handle(), kKeyNameDisplayId, kKeyNameDisplayRect, kDisplayStyle, font_.Get(),
                                  model_.KeyName());
-    hook_ = std::make_unique<LowLevelKeyHook>([this](const KeyEvent& event) { return NoteKeyEvent(event); });
+    hook_ = std::make_unique<LowLevelKeyHook>([this](unsigned, const KeyEvent& event) { return NoteKeyEvent(event); });
     if (!hook_->Installed()) {
         wchar_t text[80];
         std::swprintf(text, std::size(text), std::wstring(kKeyHookFailedFormat).c_str(),
