@@ -20,6 +20,9 @@ inline constexpr int kListEditorControlId = 1;
 // row as it was on commit.
 enum class EditorMode : std::uint8_t { ProfileName = 1, DelayLine = 2, MacroName = 3 };
 
+// Delays are typed as digits; names take any text.
+constexpr bool TakesDigitsOnly(EditorMode mode) { return mode == EditorMode::DelayLine; }
+
 // Delay lines hold at most this many milliseconds.
 inline constexpr int kLongestEditedDelay = 65535;
 

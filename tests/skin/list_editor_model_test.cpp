@@ -12,6 +12,9 @@ TEST(ListEditorPlacement, LiesOverTheRowOnePixelWiderOnEverySide)
     EXPECT_EQ(EditorStyle(false), 0x50801000u);  // child, visible, thin border, keeps Enter
     EXPECT_EQ(EditorStyle(true), 0x50803000u);   // and digits only
     EXPECT_EQ(kEditorDialogCode, 0x0004u);       // all keys, Tab and Enter included
+    EXPECT_TRUE(TakesDigitsOnly(EditorMode::DelayLine));
+    EXPECT_FALSE(TakesDigitsOnly(EditorMode::MacroName));
+    EXPECT_FALSE(TakesDigitsOnly(EditorMode::ProfileName));
 }
 
 TEST(CommittedRowText, NamesAsTypedDelaysAsANumberOfMillisecondsAtMost65535)

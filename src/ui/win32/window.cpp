@@ -45,6 +45,7 @@ LRESULT RouteMessage(CWnd& window, HWND hwnd, UINT message, WPARAM wParam, LPARA
 {
     const MSG saved = window.current_;
     window.current_ = MSG{hwnd, message, wParam, lParam, 0, {}};
+    ++window.routing_;
     LRESULT result = 0;
     try {
         result = window.WindowProc(message, wParam, lParam);
@@ -53,8 +54,16 @@ LRESULT RouteMessage(CWnd& window, HWND hwnd, UINT message, WPARAM wParam, LPARA
         DebugLine(L"Unhandled exception in a window procedure.\n");
     }
     window.current_ = saved;
+    --window.routing_;
     if (message == WM_NCDESTROY) {
         window.Detach();
+        window.destroyed_ = true;
+    }
+    // A window destroyed from inside one of its own handlers is still
+    // inside that handler's routing; the object may go only once the
+    // outermost routing is done with it.
+    if (window.destroyed_ && window.routing_ == 0) {
+        window.destroyed_ = false;
         window.PostNcDestroy();
     }
     return result;

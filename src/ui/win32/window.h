@@ -78,6 +78,11 @@ private:
     HWND hwnd_ = nullptr;
     WNDPROC previousProc_ = nullptr;
     MSG current_{};
+    // How many messages are being routed to the object right now (handlers
+    // send messages to their own window), and whether the window went away
+    // meanwhile.
+    int routing_ = 0;
+    bool destroyed_ = false;
 };
 
 // Hands one message to the object: its window procedure, with the message
