@@ -23,8 +23,10 @@ struct MacroDelayRule {
     int defaultMs;
     int minimumMs;
 };
-inline constexpr MacroDelayRule kMacroWindowDelays{50, 50};
-inline constexpr MacroDelayRule kSettingsLoadDelays{10, 10};
+// Every image of the store is built by the same rule, whether the macro
+// window's OK or a settings load builds it, so a macro plays alike before
+// and after the utility restarts or the mouse comes back.
+inline constexpr MacroDelayRule kMacroImageDelays{10, 10};
 
 // The image of the macro section `name`. Events that no longer fit whole
 // into the 128 bytes are left out, together with every event after them.

@@ -7,7 +7,7 @@ namespace norvale {
 void RebuildMacroImages(const MacroStoreFile& store, Settings& settings)
 {
     if (!store.Exists()) return;
-    EncodeStoreMacros(store, kSettingsLoadDelays, settings.macroImages);
+    EncodeStoreMacros(store, kMacroImageDelays, settings.macroImages);
 }
 
 void ConnectMacroImageRebuild(SettingsFiles& files, Settings& settings, ProfileFile& profiles,

@@ -144,7 +144,7 @@ void MacroStore::OnBnMacroSave(MacroWindowState& state)
     // deleted macro must not stay in the settings and go on playing.
     for (StoredMacroImage& image : state.workingImages) image.fill(0);
     if (!file_.Exists() || state.names.empty()) return;
-    EncodeStoreMacros(file_, kMacroWindowDelays, state.workingImages);
+    EncodeStoreMacros(file_, kMacroImageDelays, state.workingImages);
 }
 
 void MacroStore::WriteSelectedMacro(const MacroWindowState& state, std::wstring_view name)

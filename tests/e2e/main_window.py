@@ -204,3 +204,32 @@ def set_language(folder, code):
     for labels in folder.glob("str*.ini"):
         text = labels.read_text(encoding="utf-16")
         labels.write_text(text.replace("Lan=EN", f"Lan={code}"), encoding="utf-16")
+
+
+def start_notepad(prefix):
+    """Another program in the utility's desktop, with a text field; the
+    prefix's programs all end with the test."""
+    subprocess.Popen(["wine", "explorer", "/desktop=Norvale,1280x800", "notepad"], env=prefix.env,
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+NOTEPAD_PLACE = (980, 0, 300, 110)  # up in the corner, clear of everything the test clicks
+
+
+def place_notepad(display):
+    """Notepad's window, moved to its place; returns a screen box inside
+    its edit control."""
+    window = wait_until(lambda: display.windows(name="Notepad"), 20)
+    assert window, "Notepad did not open"
+    x, y, width, height = NOTEPAD_PLACE
+    display.run("xdotool", "windowsize", str(window[0]), str(width), str(height))
+    display.run("xdotool", "windowmove", str(window[0]), str(x), str(y))
+    settle(1)
+    return x + 10, y + 46, x + 160, y + 70
+
+
+def typed_width(shot, box):
+    """How far the dark pixels of a text (and its caret) reach into a white box."""
+    image = Image.open(shot).convert("L").crop(box)
+    dark = [x for x in range(image.width) for y in range(image.height) if image.getpixel((x, y)) < 128]
+    return max(dark) + 1 if dark else 0

@@ -2,83 +2,12 @@
 dialog, driven as a user would. Every choice reaches the mouse on Apply
 exactly as the host tool sends the saved files."""
 
-import subprocess
-
-from main_window import (apply_operations, centre, command_bytes, function_button_rect, menu_shown, operations,
-                         oracle_operations, set_language, settle)
+from assignment import (BUTTON_KIND, DIALOG_CANCEL, DIALOG_OK, KEY_CODE, KEYBOARD_KEY, MACRO, MACRO_INDEX, MACRO_MODE,
+                        MULTIMEDIA, PLAY_PAUSE, choose_dialog_item, dialog_click, item, key_matrix, labels, open_menu,
+                        record, submenu_of)
+from main_window import (apply_operations, centre, function_button_rect, menu_shown, oracle_operations, place_notepad,
+                         set_language, settle, start_notepad, typed_width)
 from wine_session import wait_until
-
-SETTINGS = 1  # config0.bin holds the first-run byte before the record
-BUTTON_KIND, KEY_CODE, MACRO_INDEX, MACRO_MODE = 83, 161, 225, 233
-
-# Items of the top-level menu and of the multimedia submenu.
-MULTIMEDIA, KEYBOARD_KEY, MACRO = 9, 12, 13
-PLAY_PAUSE = 4
-DIALOG_SIZE = (392, 290)
-
-
-def record(staging):
-    return (staging / "config0.bin").read_bytes()[SETTINGS:]
-
-
-def labels(staging, language="EN"):
-    """The captions the label file keeps for a language, Item1 first."""
-    text = (staging / "str0.ini").read_text(encoding="utf-16")
-    section = text.split(f"[Setting-{language}]")[1].split("[")[0]
-    return dict(line.split("=", 1) for line in section.splitlines() if "=" in line)
-
-
-def key_matrix(sent):
-    """The seven button words of the key matrix, in the mouse's slot order."""
-    start = next(i for i, op in enumerate(sent) if op.startswith(command_bytes(0x0D) + " 01 80"))
-    data = sent[start + 1].split()[2:]  # after the operation name and the report id
-    return [" ".join(data[4 * slot:4 * slot + 4]) for slot in range(7)]
-
-
-def open_menu(main, row, open_section=True):
-    """Opens the function menu of a screen row (opening the assignment
-    section first unless it is open); returns where its items start, in
-    main-window client pixels: the menu opens 5 pixels right of the
-    function button, level with it, inside a 3-pixel border."""
-    if open_section:
-        main.click_button("Button Assignment")
-        settle()
-    rect = function_button_rect(row)
-    main.click(*centre(rect))
-    settle()
-    return rect[2] + 5 + 3, rect[1] + 3
-
-
-def item(origin, index, width=120):
-    """The middle of a menu item; items are 20 pixels high."""
-    return origin[0] + width // 2, origin[1] + 20 * index + 10
-
-
-def submenu_of(menu, index):
-    return menu[0] + 120 + 3, menu[1] + 20 * index
-
-
-def dialog_point(main, x, y):
-    """A point of the key or macro dialog, which opens centred on the main
-    window, in main-window client pixels."""
-    geometry = main.display.run("xdotool", "getwindowgeometry", "--shell", str(main.handle())).stdout
-    values = dict(line.split("=") for line in geometry.split())
-    width, height = int(values["WIDTH"]), int(values["HEIGHT"])
-    return (width - DIALOG_SIZE[0]) // 2 + x, (height - DIALOG_SIZE[1]) // 2 + y
-
-
-def choose_dialog_item(main, row, index, open_section=True):
-    menu = open_menu(main, row, open_section)
-    main.click(*item(menu, index))
-    settle(1)
-
-
-def dialog_click(main, x, y):
-    main.click(*dialog_point(main, x, y))
-    settle()
-
-
-DIALOG_OK, DIALOG_CANCEL = (276, 262), (342, 262)
 
 
 def test_play_pause_from_the_multimedia_submenu_reaches_the_key_matrix_and_the_label_file(
@@ -96,36 +25,6 @@ def test_play_pause_from_the_multimedia_submenu_reaches_the_key_matrix_and_the_l
     assert key_matrix(sent)[3] == "03 00 CD 00"  # screen row 4 is the mouse's fourth slot
     assert labels(emulated_staging)["Item5"] == "Play/Pause"
     assert sent == oracle_operations(emulated_staging, tmp_path)
-
-
-def start_notepad(prefix):
-    """Another program in the utility's desktop, with a text field; the
-    prefix's programs all end with the test."""
-    subprocess.Popen(["wine", "explorer", "/desktop=Norvale,1280x800", "notepad"], env=prefix.env,
-                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-
-NOTEPAD_PLACE = (980, 0, 300, 110)  # up in the corner, clear of everything the test clicks
-
-
-def place_notepad(display):
-    """Notepad's window, moved to its place; returns a screen box inside
-    its edit control."""
-    window = wait_until(lambda: display.windows(name="Notepad"), 20)
-    assert window, "Notepad did not open"
-    x, y, width, height = NOTEPAD_PLACE
-    display.run("xdotool", "windowsize", str(window[0]), str(width), str(height))
-    display.run("xdotool", "windowmove", str(window[0]), str(x), str(y))
-    settle(1)
-    return x + 10, y + 46, x + 160, y + 70
-
-
-def typed_width(shot, box):
-    """How far the dark pixels of a text (and its caret) reach into a white box."""
-    from PIL import Image
-    image = Image.open(shot).convert("L").crop(box)
-    dark = [x for x in range(image.width) for y in range(image.height) if image.getpixel((x, y)) < 128]
-    return max(dark) + 1 if dark else 0
 
 
 def test_a_key_typed_into_the_dialog_reaches_the_key_matrix_and_no_other_window(

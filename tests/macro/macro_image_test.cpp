@@ -11,6 +11,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// A rule other than the utility's own, so its two numbers show in the bytes.
+constexpr MacroDelayRule kFiftyMs{50, 50};
+
 // The image with its trailing zeros cut off, for short literals.
 Bytes Significant(const MacroImage& image)
 {
@@ -21,7 +24,7 @@ Bytes Significant(const MacroImage& image)
 
 class MacroImageTest : public MacroStoreFixture {
 protected:
-    MacroImage Encode(std::vector<std::wstring> lines, MacroDelayRule rule = kMacroWindowDelays,
+    MacroImage Encode(std::vector<std::wstring> lines, MacroDelayRule rule = kFiftyMs,
                       std::wstring loopTimes = L"1")
     {
         file.WriteMacro(L"M", L"1", loopTimes, lines);
@@ -39,31 +42,31 @@ struct EncodingCase {
 TEST_F(MacroImageTest, EncodesEventsWithTheDelayOfTheLineAfterThem)
 {
     const EncodingCase cases[] = {
-        {"press, 120 ms, release (window)", {L"A   Dn", L"120 ms", L"A   Up"}, kMacroWindowDelays,
+        {"press, 120 ms, release (50 ms rule)", {L"A   Dn", L"120 ms", L"A   Up"}, kFiftyMs,
          {0x00, 0x01, 0x0C, 0x04, 0x85, 0x04}},
-        {"press, 120 ms, release (load)", {L"A   Dn", L"120 ms", L"A   Up"}, kSettingsLoadDelays,
+        {"press, 120 ms, release (the utility's rule)", {L"A   Dn", L"120 ms", L"A   Up"}, kMacroImageDelays,
          {0x00, 0x01, 0x0C, 0x04, 0x81, 0x04}},
-        {"long delay 2345 ms", {L"B   Dn", L"2345 ms", L"B   Up"}, kMacroWindowDelays,
+        {"long delay 2345 ms", {L"B   Dn", L"2345 ms", L"B   Up"}, kFiftyMs,
          {0x00, 0x01, 0x2D, 0x05, 0x00, 0x03, 0x00, 0x17, 0x85, 0x05}},
-        {"1270 ms is still short", {L"A   Dn", L"1270 ms", L"A   Up"}, kMacroWindowDelays,
+        {"1270 ms is still short", {L"A   Dn", L"1270 ms", L"A   Up"}, kFiftyMs,
          {0x00, 0x01, 0x7F, 0x04, 0x85, 0x04}},
-        {"1271 ms is long", {L"A   Dn", L"1271 ms", L"A   Up"}, kMacroWindowDelays,
+        {"1271 ms is long", {L"A   Dn", L"1271 ms", L"A   Up"}, kFiftyMs,
          {0x00, 0x01, 0x47, 0x04, 0x00, 0x03, 0x00, 0x0C, 0x85, 0x04}},
-        {"30 ms from the window", {L"A   Dn", L"30 ms", L"A   Up"}, kMacroWindowDelays,
+        {"30 ms under the 50 ms rule", {L"A   Dn", L"30 ms", L"A   Up"}, kFiftyMs,
          {0x00, 0x01, 0x05, 0x04, 0x85, 0x04}},
-        {"30 ms from a settings load", {L"A   Dn", L"30 ms", L"A   Up"}, kSettingsLoadDelays,
+        {"30 ms under the utility's rule", {L"A   Dn", L"30 ms", L"A   Up"}, kMacroImageDelays,
          {0x00, 0x01, 0x03, 0x04, 0x81, 0x04}},
-        {"release as the first line", {L"Right Shift   Up", L"80 ms"}, kMacroWindowDelays,
+        {"release as the first line", {L"Right Shift   Up", L"80 ms"}, kFiftyMs,
          {0x00, 0x01, 0x88, 0xE5}},
-        {"second of two delay lines ignored", {L"A   Dn", L"120 ms", L"900 ms", L"A   Up"}, kMacroWindowDelays,
+        {"second of two delay lines ignored", {L"A   Dn", L"120 ms", L"900 ms", L"A   Up"}, kFiftyMs,
          {0x00, 0x01, 0x0C, 0x04, 0x85, 0x04}},
-        {"delay line without a number", {L"A   Dn", L"ms", L"A   Up"}, kMacroWindowDelays,
+        {"delay line without a number", {L"A   Dn", L"ms", L"A   Up"}, kFiftyMs,
          {0x00, 0x01, 0x05, 0x04, 0x85, 0x04}},
-        {"mouse button and unknown name", {L"L-Button   Dn", L"Nonsense   Dn", L"L-Button   Up"}, kMacroWindowDelays,
+        {"mouse button and unknown name", {L"L-Button   Dn", L"Nonsense   Dn", L"L-Button   Up"}, kFiftyMs,
          {0x00, 0x01, 0x05, 0xF0, 0x05, 0x00, 0x85, 0xF0}},
-        {"other lines are skipped", {L"hello", L"A   Dn", L"hello"}, kMacroWindowDelays,
+        {"other lines are skipped", {L"hello", L"A   Dn", L"hello"}, kFiftyMs,
          {0x00, 0x01, 0x05, 0x04}},
-        {"pause of 6553600 ms wraps", {L"A   Dn", L"6553601 ms"}, kMacroWindowDelays,
+        {"pause of 6553600 ms wraps", {L"A   Dn", L"6553601 ms"}, kFiftyMs,
          {0x00, 0x01, 0x01, 0x04, 0x00, 0x03}},
     };
     for (const EncodingCase& c : cases) {
@@ -78,17 +81,17 @@ TEST_F(MacroImageTest, LoopCountOutsideTheRangePlaysOnce)
         {L"300", {0x01, 0x2C}},   {L"65535", {0xFF, 0xFF}}, {L"", {0x00, 0x01}},
     };
     for (const auto& [loopTimes, expected] : cases) {
-        const MacroImage image = Encode({L"A   Dn"}, kMacroWindowDelays, loopTimes);
+        const MacroImage image = Encode({L"A   Dn"}, kFiftyMs, loopTimes);
         EXPECT_EQ(Bytes(image.begin(), image.begin() + 2), expected) << loopTimes;
     }
 }
 
 TEST_F(MacroImageTest, MacroWithoutLinesIsAllZeros)
 {
-    EXPECT_EQ(Encode({}, kMacroWindowDelays, L"5"), MacroImage{});
+    EXPECT_EQ(Encode({}, kFiftyMs, L"5"), MacroImage{});
     Put(L"Broken", L"MacroLoopTimes", L"5");
     Put(L"Broken", L"ItemCount", L"-3");
-    EXPECT_EQ(EncodeMacroImage(file, L"Broken", kMacroWindowDelays), MacroImage{});
+    EXPECT_EQ(EncodeMacroImage(file, L"Broken", kFiftyMs), MacroImage{});
 }
 
 TEST_F(MacroImageTest, StopsAtTheLastEventThatFitsWhole)
@@ -118,14 +121,14 @@ TEST_F(MacroImageTest, StoreMacrosGoToTheirPositionsUpToTwelve)
     file.WriteIndex(names);
 
     std::array<StoredMacroImage, kMacroCount> images{};
-    EncodeStoreMacros(file, kMacroWindowDelays, images);
+    EncodeStoreMacros(file, kFiftyMs, images);
     EXPECT_EQ(images[0][1], 1);
     EXPECT_EQ(images[11][1], 12);
 
     // Positions the store does not list keep what they held.
     file.WriteIndex(std::vector<std::wstring>{L"M4"});
     images[1].fill(0xAA);
-    EncodeStoreMacros(file, kMacroWindowDelays, images);
+    EncodeStoreMacros(file, kFiftyMs, images);
     EXPECT_EQ(images[0][1], 5);
     EXPECT_EQ(images[1][0], 0xAA);
 }

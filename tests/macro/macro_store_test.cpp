@@ -230,7 +230,7 @@ TEST_F(MacroStoreTest, OkAfterDeletingTheMiddleMacroRebuildsEveryImage)
     store.DeleteMacro(state);
     store.OnBnMacroSave(state);
 
-    EXPECT_EQ(state.workingImages[0][2], 0x05);  // One: A pressed
+    EXPECT_EQ(state.workingImages[0][2], 0x01);  // One: A pressed, after the shortest wait
     EXPECT_EQ(state.workingImages[0][3], 0x04);
     EXPECT_EQ(state.workingImages[1][1], 3);  // Three, loop count 3
     EXPECT_EQ(state.workingImages[1][3], 0x06);
