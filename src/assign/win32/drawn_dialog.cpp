@@ -6,55 +6,77 @@
 
 namespace norvale {
 
-bool SizeDialogByBackground(HWND dialog, PageCanvas& canvas, std::wstring_view backgroundFile,
-                            std::wstring_view failedText, std::wstring_view failedCaption)
+const ui::MessageMap<CDrawnDialog>& CDrawnDialog::Map()
 {
-    if (!canvas.Load(SkinPath(backgroundFile))) {
-        MessageBoxW(dialog, std::wstring(failedText).c_str(), std::wstring(failedCaption).c_str(), MB_OK);
+    using M = ui::MessageMap<CDrawnDialog>;
+    static const M map{
+        M::On(WM_PAINT, &CDrawnDialog::OnPaint),
+        M::On(WM_ERASEBKGND, &CDrawnDialog::OnEraseBackground),
+        M::On(WM_MOUSEMOVE, &CDrawnDialog::OnMouseMove),
+        M::On(WM_MOUSEHOVER, &CDrawnDialog::OnMouseHover),
+    };
+    return map;
+}
+
+bool CDrawnDialog::SizeByBackground(std::wstring_view backgroundFile, std::wstring_view failedText,
+                                    std::wstring_view failedCaption)
+{
+    if (!canvas_.Load(SkinPath(backgroundFile))) {
+        MessageBoxW(Handle(), std::wstring(failedText).c_str(), std::wstring(failedCaption).c_str(), MB_OK);
         return false;
     }
-    const ui::Size size = canvas.Size();
+    const ui::Size size = canvas_.Size();
     RECT area{};
-    HWND owner = GetWindow(dialog, GW_OWNER);
+    HWND owner = GetWindow(Handle(), GW_OWNER);
     if (owner && IsWindowVisible(owner)) {
         GetWindowRect(owner, &area);
     } else {
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     }
     const ui::Rect place = ui::CentredIn({area.left, area.top, area.right, area.bottom}, size);
-    SetWindowPos(dialog, nullptr, place.left, place.top, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, place.left, place.top, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 
-HWND CreateNameDisplay(HWND dialog, int id, const ui::Rect& rect, DWORD style, HFONT font, std::wstring_view text)
+HWND CDrawnDialog::CreateNameDisplay(int id, const ui::Rect& rect, DWORD style, std::wstring_view text) const
 {
     HWND display = CreateWindowExW(0, L"STATIC", std::wstring(text).c_str(), style, rect.left, rect.top, rect.Width(),
-                                   rect.Height(), dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   rect.Height(), Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleW(nullptr), nullptr);
-    if (display) SendMessageW(display, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (display) SendMessageW(display, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     return display;
 }
 
-void TrackDrawnButtons(HWND dialog, DrawnButtonHover& hover, ui::Point point, DWORD hoverMilliseconds)
-{
-    const DrawnButtonHover::Move move = hover.PointerMoved(point);
-    if (move.trackHover) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_HOVER, dialog, hoverMilliseconds};
-        TrackMouseEvent(&track);
-    }
-    if (move.repaint) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-}
-
-void LightDrawnButton(HWND dialog, DrawnButtonHover& hover, ui::Point point)
-{
-    if (hover.PointerRested(point)) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-}
-
-void DragDialogFrom(HWND dialog, ui::Point point)
+void CDrawnDialog::DragFrom(ui::Point point) const
 {
     POINT screen{point.x, point.y};
-    ClientToScreen(dialog, &screen);
-    PostMessageW(dialog, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+    ClientToScreen(Handle(), &screen);
+    PostMessageW(Handle(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+}
+
+void CDrawnDialog::RepaintNow() const { RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+
+std::intptr_t CDrawnDialog::OnPaint()
+{
+    PaintSkinnedWindow(Handle(), canvas_, Paint(), font_.Get());
+    return 0;
+}
+
+// Over a button the dialog asks for a hover notice; elsewhere a lit button
+// goes dark at once.
+void CDrawnDialog::OnMouseMove(const ui::MouseArgs& mouse)
+{
+    const DrawnButtonHover::Move move = Hover().PointerMoved(mouse.point);
+    if (move.trackHover) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_HOVER, Handle(), hoverMilliseconds_};
+        TrackMouseEvent(&track);
+    }
+    if (move.repaint) RepaintNow();
+}
+
+void CDrawnDialog::OnMouseHover(const ui::MouseArgs& mouse)
+{
+    if (Hover().PointerRested(mouse.point)) RepaintNow();
 }
 
 }  // namespace norvale

@@ -1,7 +1,6 @@
 #include "assign/win32/macro_dialog.h"
 
 #include "assign/assign_resource_ids.h"
-#include "assign/win32/drawn_dialog.h"
 #include "skin/win32/ui_font_win32.h"
 #include "text/ui_texts.h"
 #include "ui/dialog_keys.h"
@@ -20,7 +19,7 @@ constexpr UINT kCloseListMessage = WM_APP + 1;
 }  // namespace
 
 CMacroDialog::CMacroDialog(MacroNames macroNames)
-    : WithMessageMap(IDD_MACRO_KEY), macroNames_(std::move(macroNames)), model_(UiLanguageCode())
+    : WithMessageMap(IDD_MACRO_KEY, kHoverMilliseconds), macroNames_(std::move(macroNames)), model_(UiLanguageCode())
 {
 }
 
@@ -31,10 +30,6 @@ const ui::MessageMap<CMacroDialog>& CMacroDialog::Map()
     using M = ui::MessageMap<CMacroDialog>;
     using D = CMacroDialog;
     static const M map{
-        M::On(WM_PAINT, &D::OnPaint),
-        M::On(WM_ERASEBKGND, &D::OnEraseBackground),
-        M::On(WM_MOUSEMOVE, &D::OnMouseMove),
-        M::On(WM_MOUSEHOVER, &D::OnMouseHover),
         M::On(WM_LBUTTONDOWN, &D::OnLeftButtonDown),
         M::Command(kMacroListId, &D::OnListNotice),
         M::On(kCloseListMessage, &D::CloseList),
@@ -46,14 +41,12 @@ const ui::MessageMap<CMacroDialog>& CMacroDialog::Map()
 
 bool CMacroDialog::OnInitDialog()
 {
-    if (!SizeDialogByBackground(Handle(), canvas_, kMacroKeyBackgroundFile, kMacroKeyLoadFailedText,
-                                kMacroKeyLoadFailedCaption)) {
+    if (!SizeByBackground(kMacroKeyBackgroundFile, kMacroKeyLoadFailedText, kMacroKeyLoadFailedCaption)) {
         return true;
     }
-    font_ = CreateUiFont(MacroDialogFont(UiLanguageCode()));
+    SetFont(CreateUiFont(MacroDialogFont(UiLanguageCode())));
     controlBrush_.Reset(CreateSolidBrush(kControlBackground));
-    display_ = CreateNameDisplay(Handle(), kMacroNameDisplayId, kMacroNameDisplayRect, kDisplayStyle, font_.Get(),
-                                 model_.MacroName());
+    display_ = CreateNameDisplay(kMacroNameDisplayId, kMacroNameDisplayRect, kDisplayStyle, model_.MacroName());
     return true;
 }
 
@@ -70,7 +63,7 @@ void CMacroDialog::OpenList()
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMacroListId)), GetModuleHandleW(nullptr),
                             nullptr);
     if (!list_) return;
-    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
     for (const std::wstring& name : macroNames_()) {
         SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
@@ -99,19 +92,6 @@ void CMacroDialog::OnListNotice(const ui::CommandArgs& command)
     Post(kCloseListMessage);
 }
 
-std::intptr_t CMacroDialog::OnPaint()
-{
-    PaintSkinnedWindow(Handle(), canvas_, model_.Paint(), font_.Get());
-    return 0;
-}
-
-void CMacroDialog::OnMouseMove(const ui::MouseArgs& mouse)
-{
-    TrackDrawnButtons(Handle(), model_.Hover(), mouse.point, kHoverMilliseconds);
-}
-
-void CMacroDialog::OnMouseHover(const ui::MouseArgs& mouse) { LightDrawnButton(Handle(), model_.Hover(), mouse.point); }
-
 std::intptr_t CMacroDialog::OnLeftButtonDown(const ui::MouseArgs& mouse)
 {
     using S = MacroDialogStep;
@@ -122,10 +102,10 @@ std::intptr_t CMacroDialog::OnLeftButtonDown(const ui::MouseArgs& mouse)
         case S::EndOk: EndDialog(IDOK); break;
         case S::EndCancel: EndDialog(IDCANCEL); break;
         case S::OpenList: OpenList(); break;
-        case S::Repaint: RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); break;
+        case S::Repaint: RepaintNow(); break;
         }
     }
-    if (steps.empty()) DragDialogFrom(Handle(), mouse.point);
+    if (steps.empty()) DragFrom(mouse.point);
     return Default();
 }
 
@@ -136,7 +116,7 @@ std::intptr_t CMacroDialog::OnControlColour(const ui::Message& message)
     SetTextColor(surface, kControlText);
     SetBkMode(surface, TRANSPARENT);
     SetBkColor(surface, kControlBackground);
-    SelectObject(surface, font_.Get());
+    SelectObject(surface, Font());
     return reinterpret_cast<std::intptr_t>(controlBrush_.Get());
 }
 

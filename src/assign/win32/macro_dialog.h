@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "assign/macro_dialog_model.h"
+#include "assign/win32/drawn_dialog.h"
 #include "skin/win32/gdi_handles.h"
-#include "skin/win32/page_canvas.h"
 #include "ui/message_crackers.h"
 #include "ui/message_map.h"
 #include "ui/win32/dialog.h"
@@ -17,7 +17,7 @@ namespace norvale {
 // The modal dialog that chooses a stored macro and how it repeats. The
 // macros come from `macroNames`, read anew each time the list opens. DoModal
 // answers IDOK or IDCANCEL; OK without a choice leaves MacroIndex negative.
-class CMacroDialog : public ui::WithMessageMap<CMacroDialog, ui::CDialog> {
+class CMacroDialog : public ui::WithMessageMap<CMacroDialog, CDrawnDialog> {
 public:
     using MacroNames = std::function<std::vector<std::wstring>()>;
 
@@ -33,22 +33,18 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    PaintList Paint() const override { return model_.Paint(); }
+    DrawnButtonHover& Hover() override { return model_.Hover(); }
 
 private:
     void OpenList();
     void CloseList();
     void OnListNotice(const ui::CommandArgs& command);
-    std::intptr_t OnPaint();
-    std::intptr_t OnEraseBackground() { return TRUE; }
-    void OnMouseMove(const ui::MouseArgs& mouse);
-    void OnMouseHover(const ui::MouseArgs& mouse);
     std::intptr_t OnLeftButtonDown(const ui::MouseArgs& mouse);
     std::intptr_t OnControlColour(const ui::Message& message);
 
     MacroNames macroNames_;
     MacroDialogModel model_;
-    PageCanvas canvas_;
-    GdiObject<HFONT> font_;
     GdiObject<HBRUSH> controlBrush_;
     HWND display_ = nullptr;
     HWND list_ = nullptr;

@@ -3,7 +3,6 @@
 #include <cwchar>
 
 #include "assign/assign_resource_ids.h"
-#include "assign/win32/drawn_dialog.h"
 #include "platform/debug_output.h"
 #include "skin/win32/ui_font_win32.h"
 #include "text/ui_texts.h"
@@ -26,7 +25,7 @@ bool IsWindows8()
 }  // namespace
 
 CSingleDialog::CSingleDialog(std::wstring presetName)
-    : WithMessageMap(IDD_SINGLE_KEY), model_(UiLanguageCode(), std::move(presetName))
+    : WithMessageMap(IDD_SINGLE_KEY, kHoverMilliseconds), model_(UiLanguageCode(), std::move(presetName))
 {
 }
 
@@ -38,10 +37,6 @@ const ui::MessageMap<CSingleDialog>& CSingleDialog::Map()
     using D = CSingleDialog;
     static const M map{
         M::On(WM_SINGLE_KEY_CAPTURED, &D::OnKeyCaptured),
-        M::On(WM_PAINT, &D::OnPaint),
-        M::On(WM_ERASEBKGND, &D::OnEraseBackground),
-        M::On(WM_MOUSEMOVE, &D::OnMouseMove),
-        M::On(WM_MOUSEHOVER, &D::OnMouseHover),
         M::On(WM_LBUTTONDOWN, &D::OnLeftButtonDown),
         M::On(WM_CTLCOLORSTATIC, &D::OnStaticColour),
         M::On(WM_DESTROY, &D::OnDestroy),
@@ -53,14 +48,12 @@ bool CSingleDialog::OnInitDialog()
 {
     // Without its picture the dialog still ends by its drawn buttons, but
     // shows no texts and captures nothing.
-    if (!SizeDialogByBackground(Handle(), canvas_, kSingleKeyBackgroundFile, kSingleKeyLoadFailedText,
-                                kSingleKeyLoadFailedCaption)) {
+    if (!SizeByBackground(kSingleKeyBackgroundFile, kSingleKeyLoadFailedText, kSingleKeyLoadFailedCaption)) {
         return true;
     }
-    font_ = CreateUiFont(SingleKeyDialogFont(UiLanguageCode(), IsWindows8()));
+    SetFont(CreateUiFont(SingleKeyDialogFont(UiLanguageCode(), IsWindows8())));
     displayBrush_.Reset(CreateSolidBrush(kDisplayBackground));
-    display_ = CreateNameDisplay(Handle(), kKeyNameDisplayId, kKeyNameDisplayRect, kDisplayStyle, font_.Get(),
-                                 model_.KeyName());
+    display_ = CreateNameDisplay(kKeyNameDisplayId, kKeyNameDisplayRect, kDisplayStyle, model_.KeyName());
     hook_ = std::make_unique<LowLevelKeyHook>([this](unsigned, const KeyEvent& event) { return NoteKeyEvent(event); });
     if (!hook_->Installed()) {
         wchar_t text[80];
@@ -93,25 +86,12 @@ void CSingleDialog::OnKeyCaptured()
     RedrawWindow(display_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-std::intptr_t CSingleDialog::OnPaint()
-{
-    PaintSkinnedWindow(Handle(), canvas_, model_.Paint(), font_.Get());
-    return 0;
-}
-
-void CSingleDialog::OnMouseMove(const ui::MouseArgs& mouse)
-{
-    TrackDrawnButtons(Handle(), model_.Hover(), mouse.point, kHoverMilliseconds);
-}
-
-void CSingleDialog::OnMouseHover(const ui::MouseArgs& mouse) { LightDrawnButton(Handle(), model_.Hover(), mouse.point); }
-
 std::intptr_t CSingleDialog::OnLeftButtonDown(const ui::MouseArgs& mouse)
 {
     if (const std::optional<DialogEnd> end = model_.Press(mouse.point)) {
         EndDialog(*end == DialogEnd::Ok ? IDOK : IDCANCEL);
     } else {
-        DragDialogFrom(Handle(), mouse.point);
+        DragFrom(mouse.point);
     }
     return Default();
 }
@@ -122,7 +102,7 @@ std::intptr_t CSingleDialog::OnStaticColour(const ui::Message& message)
     HDC surface = reinterpret_cast<HDC>(message.wParam);
     SetTextColor(surface, kDisplayText);
     SetBkMode(surface, TRANSPARENT);
-    SelectObject(surface, font_.Get());
+    SelectObject(surface, Font());
     return reinterpret_cast<std::intptr_t>(displayBrush_.Get());
 }
 

@@ -2,7 +2,6 @@
 
 #include <cwchar>
 
-#include "assign/win32/drawn_dialog.h"
 #include "assign/win32/ex_menu.h"
 #include "macro/macro_line_edits.h"
 #include "macro/macro_resource_ids.h"
@@ -47,7 +46,7 @@ void Fill(CListBoxEx& list, const std::vector<std::wstring>& rows, std::optional
 }  // namespace
 
 CMacroProgramDialog::CMacroProgramDialog(std::wstring storePath, ProfileFile& profiles, FileSystem& files, Clock& clock)
-    : WithMessageMap(IDD_MACRO_MANAGER), file_(std::move(storePath), profiles, files), store_(file_, clock), clock_(clock)
+    : WithMessageMap(IDD_MACRO_MANAGER, kHoverMilliseconds), file_(std::move(storePath), profiles, files), store_(file_, clock), clock_(clock)
 {
 }
 
@@ -58,10 +57,6 @@ const ui::MessageMap<CMacroProgramDialog>& CMacroProgramDialog::Map()
     using M = ui::MessageMap<CMacroProgramDialog>;
     using D = CMacroProgramDialog;
     static const M map{
-        M::On(WM_PAINT, &D::OnPaint),
-        M::On(WM_ERASEBKGND, &D::OnEraseBackground),
-        M::On(WM_MOUSEMOVE, &D::OnMouseMove),
-        M::On(WM_MOUSEHOVER, &D::OnMouseHover),
         M::On(WM_LBUTTONDOWN, &D::OnLeftButtonDown),
         M::Command(kMacroNameListId, &D::OnNameList),
         M::Command(kMacroEventListId, &D::OnEventList),
@@ -82,12 +77,11 @@ bool CMacroProgramDialog::OnInitDialog()
     const std::wstring& language = UiLanguageCode();
     model_ = std::make_unique<MacroWindowModel>(language);
     // Without its picture the window has no size to show anything in.
-    if (!SizeDialogByBackground(Handle(), canvas_, kMacroWindowBackgroundFile, kMacroWindowLoadFailedText,
-                                kMacroWindowLoadFailedCaption)) {
+    if (!SizeByBackground(kMacroWindowBackgroundFile, kMacroWindowLoadFailedText, kMacroWindowLoadFailedCaption)) {
         EndDialog(IDCANCEL);
         return true;
     }
-    font_ = CreateUiFont({UiFontFace(language), 12, 400, DEFAULT_CHARSET, 0, 32});
+    SetFont(CreateUiFont({UiFontFace(language), 12, 400, DEFAULT_CHARSET, 0, 32}));
     editBrush_.Reset(CreateSolidBrush(kEditBackground));
     listBrush_.Reset(CreateSolidBrush(kListBackground));
     state_.recordingActive = false;
@@ -117,11 +111,11 @@ void CMacroProgramDialog::CreateControls()
     MoveWindow(events_.Handle(), place.left, place.top, place.Width(), place.Height(), TRUE);
     for (CListBoxEx* list : {&names_, &events_}) {
         list->SetItemColours(kSelectedRow, kWhite);
-        SendMessageW(list->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+        SendMessageW(list->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
     }
 
     loopCount_.Create(kLoopCountStyle, ui::NativeRect(kLoopCountEditRect), *this, kLoopCountEditId);
-    SendMessageW(loopCount_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+    SendMessageW(loopCount_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
     loopCount_.SetChangeHandler([this] {
         if (showingLoopCount_) return;
         state_.loopCountText = loopCount_.Text();
@@ -129,7 +123,7 @@ void CMacroProgramDialog::CreateControls()
         if (state_.loopCountText != loopCount_.Text()) ShowLoopCount();
     });
 
-    SkinPictures& pictures = canvas_.Pictures();
+    SkinPictures& pictures = Canvas().Pictures();
     HBITMAP normal = pictures.Picture(SkinPath(kRecordNormal)).Handle();
     HBITMAP over = pictures.Picture(SkinPath(kRecordOver)).Handle();
     recordButton_.Create(ui::NativeRect(kRecordButtonRect), *this, 0);
@@ -177,32 +171,11 @@ void CMacroProgramDialog::Carry(const RecorderOutcome& outcome)
     if (!outcome.message.empty()) MessageBoxW(Handle(), outcome.message.c_str(), nullptr, MB_OK);
 }
 
-void CMacroProgramDialog::RepaintNow() const
-{
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-}
-
-std::intptr_t CMacroProgramDialog::OnPaint()
-{
-    PaintSkinnedWindow(Handle(), canvas_, model_->Paint(state_), font_.Get());
-    return 0;
-}
-
-void CMacroProgramDialog::OnMouseMove(const ui::MouseArgs& mouse)
-{
-    TrackDrawnButtons(Handle(), model_->Hover(), mouse.point, kHoverMilliseconds);
-}
-
-void CMacroProgramDialog::OnMouseHover(const ui::MouseArgs& mouse)
-{
-    LightDrawnButton(Handle(), model_->Hover(), mouse.point);
-}
-
 std::intptr_t CMacroProgramDialog::OnLeftButtonDown(const ui::MouseArgs& mouse)
 {
     for (const MacroWindowStep step : model_->Press(mouse.point)) {
         if (step == MacroWindowStep::Drag) {
-            DragDialogFrom(Handle(), mouse.point);
+            DragFrom(mouse.point);
         } else {
             CarryPress(step);
         }
@@ -317,7 +290,7 @@ bool CMacroProgramDialog::OpenContextMenu(const MSG& message)
     if (message.hwnd != events_.Handle() || Selected(events_) < 0) return false;
     Carry(recorder_->StopRecording(state_));
     const MacroWindowTexts& texts = model_->Texts();
-    CExMenu menu(font_.Get());
+    CExMenu menu(Font());
     if (!menu.CreatePopupMenu()) return true;
     menu.AppendItem(kDeleteLineCommand, texts.deleteText);
     menu.AppendItem(kInsertLeftButtonCommand, texts.insertLeftButton);

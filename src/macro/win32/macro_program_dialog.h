@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "assign/win32/drawn_dialog.h"
 #include "macro/macro_recorder.h"
 #include "macro/macro_store.h"
 #include "macro/macro_store_file.h"
@@ -16,7 +17,6 @@
 #include "skin/win32/bitmap_btn.h"
 #include "skin/win32/gdi_handles.h"
 #include "skin/win32/list_box_ex.h"
-#include "skin/win32/page_canvas.h"
 #include "ui/message_crackers.h"
 #include "ui/message_map.h"
 #include "ui/win32/dialog.h"
@@ -29,7 +29,7 @@ namespace norvale {
 // Every change goes to the store at once; OK rebuilds the device images of
 // all macros, which the main window then takes into the settings. The
 // object lives as long as the main window and is run again at each opening.
-class CMacroProgramDialog : public ui::WithMessageMap<CMacroProgramDialog, ui::CDialog> {
+class CMacroProgramDialog : public ui::WithMessageMap<CMacroProgramDialog, CDrawnDialog> {
 public:
     CMacroProgramDialog(std::wstring storePath, ProfileFile& profiles, FileSystem& files, Clock& clock);
     ~CMacroProgramDialog() override;
@@ -42,6 +42,8 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    PaintList Paint() const override { return model_->Paint(state_); }
+    DrawnButtonHover& Hover() override { return model_->Hover(); }
 
 private:
     void CreateControls();
@@ -56,12 +58,7 @@ private:
     void StoreAfterLineEdit(bool changed);
     bool OpenContextMenu(const MSG& message);
     void EndOfEdit(const MSG& message);
-    void RepaintNow() const;
 
-    std::intptr_t OnPaint();
-    std::intptr_t OnEraseBackground() { return TRUE; }
-    void OnMouseMove(const ui::MouseArgs& mouse);
-    void OnMouseHover(const ui::MouseArgs& mouse);
     std::intptr_t OnLeftButtonDown(const ui::MouseArgs& mouse);
     void OnNameList(const ui::CommandArgs& command);
     void OnEventList(const ui::CommandArgs& command);
@@ -81,8 +78,6 @@ private:
     Clock& clock_;
     std::unique_ptr<MacroWindowModel> model_;  // made anew at each opening, in the language of the moment
 
-    PageCanvas canvas_;
-    GdiObject<HFONT> font_;
     GdiObject<HBRUSH> editBrush_;
     GdiObject<HBRUSH> listBrush_;
     CListBoxEx names_;
