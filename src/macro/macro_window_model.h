@@ -11,8 +11,9 @@
 namespace norvale {
 
 inline constexpr std::wstring_view kMacroWindowBackgroundFile = L"skins\\/MacroManagement/MacroManagement.png";
-inline constexpr std::wstring_view kMacroWindowLoadFailedText = L"Macro Manager Dialog Load background image failed!!!";
-inline constexpr std::wstring_view kMacroWindowLoadFailedCaption = L"error";
+// Worded as the other dialogs word it: "error", and the caption saying which.
+inline constexpr std::wstring_view kMacroWindowLoadFailedText = L"error";
+inline constexpr std::wstring_view kMacroWindowLoadFailedCaption = L"Macro Manager Dialog Load background image failed!!!";
 
 // The controls of the macro window and where they sit.
 inline constexpr int kMacroNameListId = 151;

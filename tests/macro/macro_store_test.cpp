@@ -237,6 +237,19 @@ TEST_F(MacroStoreTest, OkAfterDeletingTheMiddleMacroRebuildsEveryImage)
     EXPECT_EQ(state.workingImages[2], StoredMacroImage{});
 }
 
+TEST_F(MacroStoreTest, OkAfterDeletingTheLastMacroClearsItsSlot)
+{
+    StoreThree();
+    store.ListMacros(state);
+    store.OnBnMacroSave(state);
+    ASSERT_NE(state.workingImages[2], StoredMacroImage{});
+    Select(2);
+    store.DeleteMacro(state);
+    store.OnBnMacroSave(state);
+    EXPECT_EQ(state.workingImages[2], StoredMacroImage{});
+    EXPECT_NE(state.workingImages[1], StoredMacroImage{});
+}
+
 // The deleted macros must not stay in the settings and play on the mouse.
 TEST_F(MacroStoreTest, OkAfterDeletingEveryMacroClearsEveryImage)
 {
