@@ -5,6 +5,7 @@
 
 #include "platform/debug_output.h"
 #include "settings/decimal_text.h"
+#include "settings/file_replacement.h"
 #include "settings/settings_paths.h"
 
 namespace norvale {
@@ -26,6 +27,16 @@ std::vector<std::uint8_t> EncodeSettingsFile(const Settings& settings)
     content[0] = kFirstRunFlagWritten;
     std::memcpy(content.data() + 1, &settings, kSettingsSize);
     return content;
+}
+
+void WriteSettingsFile(FileSystem& files, const std::wstring& path, const Settings& settings)
+{
+    if (const std::error_code error = ReplaceFileContent(files, path, EncodeSettingsFile(settings))) {
+        ReportSaveFailure(error);
+        return;
+    }
+    DebugLine(L"Data num:1 BYTE -" + std::to_wstring(kSettingsSize) + L" BYTE\n Struct size:" +
+              std::to_wstring(kSettingsSize) + L" BYTE");
 }
 
 SettingsFiles::SettingsFiles(std::wstring executablePath, Settings& settings, FileSystem& files,
@@ -75,6 +86,18 @@ void SettingsFiles::ChooseProfileFromList()
     }
 }
 
+void SettingsFiles::LoadProfile(int profile)
+{
+    UseProfileFiles(profile);
+    ReadCurrentSettingsFile();
+}
+
+void SettingsFiles::UseChosenFiles(std::wstring_view settingsFileName, std::wstring_view labelFileName)
+{
+    settingsFilePath_ = PathBesideExecutable(executablePath_, settingsFileName);
+    labelFilePath_ = PathBesideExecutable(executablePath_, labelFileName);
+}
+
 void SettingsFiles::ReadCurrentSettingsFile()
 {
     // A file that exists but cannot be read leaves the settings as a missing one does.
@@ -102,16 +125,7 @@ void SettingsFiles::SaveSettings()
         DebugLine(L"Config file is not exist.\n");
         return;
     }
-    const std::wstring temporaryPath = settingsFilePath_ + L".tmp";
-    std::error_code error = files_.WriteThrough(temporaryPath, EncodeSettingsFile(settings_));
-    if (!error) error = files_.Replace(temporaryPath, settingsFilePath_);
-    if (error) {
-        files_.Remove(temporaryPath);
-        DebugLine(L"Error Code is: " + std::to_wstring(error.value()) + L" \n");
-        return;
-    }
-    DebugLine(L"Data num:1 BYTE -" + std::to_wstring(kSettingsSize) + L" BYTE\n Struct size:" +
-              std::to_wstring(kSettingsSize) + L" BYTE");
+    WriteSettingsFile(files_, settingsFilePath_, settings_);
 }
 
 ButtonLabels SettingsFiles::LoadLabelTexts(std::wstring_view languageSection)

@@ -17,6 +17,10 @@ inline constexpr std::size_t kSettingsFileSize = 1 + kSettingsSize;
 // The content of a settings file: the first-run flag 0x01, then the settings.
 std::vector<std::uint8_t> EncodeSettingsFile(const Settings& settings);
 
+// Gives the file that content as a whole, creating it when needed; failures
+// are debug lines only.
+void WriteSettingsFile(FileSystem& files, const std::wstring& path, const Settings& settings);
+
 // The settings files beside the executable: which profile's files are
 // current, and loading and saving the live settings and the button labels.
 class SettingsFiles {
@@ -31,9 +35,7 @@ public:
     void LoadSettings();
 
     // Writes the live settings to the current profile's settings file, only
-    // when that file exists. The new content goes completely into a temporary
-    // file first, which then replaces the old one, so no crash leaves a
-    // truncated settings file.
+    // when that file exists, replacing its content as a whole.
     void SaveSettings();
 
     // "Item1".."Item7" of the language section of the current label file;
@@ -49,6 +51,15 @@ public:
     // Makes the files of that profile current, as the profile list and every
     // save do.
     void UseProfileFiles(int profile);
+
+    // Makes the files of that profile current and reads its settings file
+    // into the live settings, if it exists. Unlike LoadSettings it leaves
+    // the macro images as the file has them: a profile brings its own macros.
+    void LoadProfile(int profile);
+
+    // Makes files of these names beside the executable current, as import
+    // and export do with the name the user chose.
+    void UseChosenFiles(std::wstring_view settingsFileName, std::wstring_view labelFileName);
 
     // Reads the current settings file into the live settings, if it exists.
     void ReadCurrentSettingsFile();

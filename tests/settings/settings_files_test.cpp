@@ -3,38 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "platform/host_profile_file.h"
 #include "platform/standard_file_system.h"
 #include "support/debug_recorder.h"
+#include "file_bytes.h"
 #include "temporary_folder.h"
 
 namespace norvale {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::filesystem::path& path, const Bytes& bytes)
-{
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-// A settings file whose every settings byte is the given value.
-Bytes SettingsFileOf(std::uint8_t value)
-{
-    Bytes bytes(kSettingsFileSize, value);
-    bytes[0] = 0x01;
-    return bytes;
-}
+using namespace testing;  // the file helpers
 
 // A file system whose writes can be made to fail, as a full disk or a crash
 // in the middle of a save would.
@@ -197,6 +176,21 @@ TEST_F(SettingsFilesTest, MacroImagesAreRebuiltAfterTheSettingsAreRead)
     files.LoadSettings();
 
     EXPECT_EQ(profileIndexSeen, 0x10);
+}
+
+TEST_F(SettingsFilesTest, LoadProfileReadsThatProfileWithItsOwnMacrosAndIgnoresTheList)
+{
+    WriteNumberedSettingsFiles();
+    WriteProfileList(L"2", {L"A", L"B"}, L"A");
+    int rebuilds = 0;
+    files.rebuildMacroImages = [&] { ++rebuilds; };
+
+    files.LoadProfile(4);
+
+    EXPECT_EQ(settings.profileIndex, 0x14);
+    EXPECT_EQ(settings.macroImages[0][0], 0x14);
+    EXPECT_EQ(rebuilds, 0);
+    EXPECT_EQ(files.labelFilePath(), folder.File(L"str4.ini"));
 }
 
 TEST_F(SettingsFilesTest, DefaultsRequestedReadsTheFactoryFilesAndSavesToTheNumberedOne)
