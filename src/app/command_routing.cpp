@@ -44,9 +44,8 @@ MainActions ResetClick(const RoutingFacts& facts)
     return actions;
 }
 
-// The profile list, once open, takes the place of the headers it hides and
-// brings them back itself; until it exists, Config hides nothing, since
-// nothing would show the headers again.
+// The profile list takes the place of the headers, function buttons and
+// sliders it covers, and brings them back when it closes.
 MainActions ConfigClick(const RoutingFacts& facts)
 {
     if (facts.profileListOpen) return {{S::ClearButtonSelection}};

@@ -85,9 +85,8 @@ bool CMouseConfigurationDlg::CarryStep(const MainAction& action)
     case MainStep::OpenTrayMenu: OpenMenu(TrayMenuItems(), 0, kTrayMenuTrackFlags); break;
     case MainStep::OpenFunctionMenu: ShowFunctionMenu(argument); break;
     case MainStep::RunMacroManager: RunMacroManager(); break;
-    // The profile list comes with its own window.
-    case MainStep::OpenProfileList:
-    case MainStep::CloseProfileList: break;
+    case MainStep::OpenProfileList: OpenProfileList(); break;
+    case MainStep::CloseProfileList: CloseProfileList(); break;
 
     case MainStep::ApplyToMouse: EncodeAndApply(Apply(), Captions()); break;
     case MainStep::SaveSettings: settingsFiles_.SaveSettings(); break;

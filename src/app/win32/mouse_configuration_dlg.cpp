@@ -71,6 +71,7 @@ const ui::MessageMap<CMouseConfigurationDlg>& CMouseConfigurationDlg::Map()
         M::CommandRange(kFirstMainCommand, kLastMainCommand, &D::OnAssignFunction),
         M::On(WM_TRAY_ICON_NOTIFY, &D::OnTrayIcon),
         M::On(WM_DEVICE_NOTIFY, &D::OnDeviceNotify),
+        M::On(WM_PROFILE_ACTION, &D::OnProfileAction),
         M::On(WM_DEVICECHANGE, &D::OnDeviceChange),
         M::On(kRelayedDeviceChange, &D::OnRelayedDeviceChange),
         M::On(WM_DESTROY, &D::OnDestroy),

@@ -7,6 +7,7 @@
 #include "app/main_menus.h"
 #include "app/main_window_model.h"
 #include "app/win32/listener_thread.h"
+#include "app/win32/config_dialog.h"
 #include "app/win32/main_window_controls.h"
 #include "app/win32/notify_icon.h"
 #include "assign/dpi_item_texts.h"
@@ -19,6 +20,7 @@
 #include "platform/clock.h"
 #include "platform/win32/windows_file_system.h"
 #include "platform/win32/windows_profile_file.h"
+#include "settings/profile_action_steps.h"
 #include "settings/settings_files.h"
 #include "skin/win32/gdi_handles.h"
 #include "skin/win32/page_canvas.h"
@@ -79,6 +81,14 @@ private:
     // The function menu and its choices (main_window_assignment.cpp).
     void ShowFunctionMenu(int button);
     void RunMacroManager();
+
+    // The profile list and its actions (main_window_profiles.cpp).
+    void OpenProfileList();
+    void CloseProfileList();
+    void OnProfileAction(const ui::ProfileActionArgs& action);
+    void CarryProfileStep(const ProfileStepAction& action);
+    void ImportProfile();
+    void ExportProfile();
     void OnAssignFunction(const ui::CommandArgs& command);
     ButtonCaptions Captions() const;
     ApplyContext Apply();
@@ -124,6 +134,8 @@ private:
     MainWindowModel model_;
     DpiItemTexts dpiItemTexts_;  // in the UI language, once the texts are read
     std::unique_ptr<CMacroProgramDialog> macroWindow_;  // made at its first opening, kept from then on
+    std::unique_ptr<CConfigDialog> profileWindow_;       // while the profile list is open
+    ProfileSwitchState profileSwitch_;
     NotifyIcon tray_;
     HCURSOR cursorBeforeWait_ = nullptr;
 };

@@ -16,12 +16,6 @@ constexpr DWORD kHoverMilliseconds = 1;
 constexpr COLORREF kDisplayText = RGB(0, 0, 0);
 constexpr COLORREF kDisplayBackground = RGB(255, 255, 255);
 
-bool IsWindows8()
-{
-    const DWORD version = GetVersion();
-    return LOBYTE(LOWORD(version)) == 6 && HIBYTE(LOWORD(version)) == 2;
-}
-
 }  // namespace
 
 CSingleDialog::CSingleDialog(std::wstring presetName)
@@ -51,7 +45,7 @@ bool CSingleDialog::OnInitDialog()
     if (!SizeByBackground(kSingleKeyBackgroundFile, kSingleKeyLoadFailedText, kSingleKeyLoadFailedCaption)) {
         return true;
     }
-    SetFont(CreateUiFont(SingleKeyDialogFont(UiLanguageCode(), IsWindows8())));
+    SetFont(CreateUiFont(SingleKeyDialogFont(UiLanguageCode(), RunsOnWindows8())));
     displayBrush_.Reset(CreateSolidBrush(kDisplayBackground));
     display_ = CreateNameDisplay(kKeyNameDisplayId, kKeyNameDisplayRect, kDisplayStyle, model_.KeyName());
     hook_ = std::make_unique<LowLevelKeyHook>([this](unsigned, const KeyEvent& event) { return NoteKeyEvent(event); });

@@ -12,4 +12,10 @@ GdiObject<HFONT> CreateUiFont(const FontSpec& spec)
                                         spec.pitchAndFamily, face.c_str()));
 }
 
+bool RunsOnWindows8()
+{
+    const DWORD version = GetVersion();
+    return LOBYTE(LOWORD(version)) == 6 && HIBYTE(LOWORD(version)) == 2;
+}
+
 }  // namespace norvale

@@ -8,4 +8,8 @@ namespace norvale {
 
 GdiObject<HFONT> CreateUiFont(const FontSpec& spec);
 
+// Windows 8 (version 6.2), where Simplified Chinese dialogs write in "黑体"
+// rather than "宋体".
+bool RunsOnWindows8();
+
 }  // namespace norvale
