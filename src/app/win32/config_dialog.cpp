@@ -49,6 +49,7 @@ const ui::MessageMap<CConfigDialog>& CConfigDialog::Map()
         M::On(WM_PAINT, &D::OnPaint),
         M::On(WM_ERASEBKGND, &D::OnEraseBackground),
         M::On(WM_LBUTTONDOWN, &D::OnLeftButtonDown),
+        M::On(WM_LBUTTONDBLCLK, &D::OnLeftButtonDown),  // two quick clicks on New make two profiles
         M::Command(kProfileListId, &D::OnList),
         M::CommandRange(kDeleteCommand, kSaveCommand, &D::OnMenuCommand),
         M::On(WM_CTLCOLORSTATIC, &D::OnStaticColour),
