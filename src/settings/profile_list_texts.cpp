@@ -6,19 +6,19 @@ ProfileListTexts ProfileListTextsFor(UiLanguage language)
 {
     switch (language) {
     case UiLanguage::SimplifiedChinese:
-        return {L"\u914d\u7f6e", L"Profile", L"\u65b0\u5efa", L"\u5220\u9664", L"\u7f16\u8f91",
-                L"\u590d\u5236", L"\u52a0\u8f7d", L"\u4fdd\u5b58", L"\u8b66\u544a",
-                L"\u6700\u591a\u53ef\u4ee5\u5b58\u50a86\u4e2a\u914d\u7f6e\u3002"};
+        return {L"配置", L"Profile", L"新建", L"删除", L"编辑",
+                L"复制", L"加载", L"保存", L"警告",
+                L"最多可以存储6个配置。"};
     case UiLanguage::TraditionalChinese:
-        return {L"\u914d\u7f6e", L"\u8a2d\u5b9a\u6a94", L"\u65b0\u5efa", L"\u522a\u9664",
-                L"\u7de8\u8f2f", L"\u8907\u88fd", L"\u8f09\u5165", L"\u5132\u5b58", L"\u6ce8\u610f!",
-                L"\u652f\u63f4\u6700\u591a\u516d\u7d44\u8a2d\u5b9a\u6a94\u3002"};
+        return {L"配置", L"設定檔", L"新建", L"刪除",
+                L"編輯", L"複製", L"載入", L"儲存", L"注意!",
+                L"支援最多六組設定檔。"};
     case UiLanguage::English:
         return {L"Configuration", L"Profile", L"New", L"Delete", L"Edit", L"Copy", L"Load",
                 L"Save", L"ATTENTION!", L"Up to 6 Profiles Possible."};
     case UiLanguage::German:
-        return {L"Game Profil", L"Profil", L"Neu", L"L\u00f6schen", L"Bearbeiten", L"Kopieren",
-                L"Laden", L"Speichern", L"ACHTUNG!", L"Maximal 6 Profile m\u00f6glich."};
+        return {L"Game Profil", L"Profil", L"Neu", L"Löschen", L"Bearbeiten", L"Kopieren",
+                L"Laden", L"Speichern", L"ACHTUNG!", L"Maximal 6 Profile möglich."};
     case UiLanguage::Unknown:
         break;
     }

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         NamingCase{"CopyNameGivesASecondProfile1", {L"Profile 1", L"Copy Profile 1"}, UiLanguage::English,
                    L"Profile 1"},
         NamingCase{"ProfileWordOfTheLanguage", {L"My game 4"}, UiLanguage::TraditionalChinese,
-                   L"\u8a2d\u5b9a\u6a94 1"}),
+                   L"設定檔 1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProfileListTest, SixProfilesAreTheLimitForNewAndCopy)
