@@ -2,6 +2,8 @@
 are made, renamed, switched, exported, imported and deleted, and what Apply
 sends is what the host tool sends for the files the utility saved."""
 
+import pytest
+
 from main_window import apply_operations, oracle_operations, set_language, settle
 from wine_session import wait_until
 
@@ -104,7 +106,8 @@ def test_an_exported_pair_comes_back_through_the_file_dialogs(main, display, emu
     assert sent == oracle_operations(emulated_staging, tmp_path)
 
 
-def test_deleting_a_middle_profile_keeps_every_other_profiles_settings(start_main, emulated_staging, screenshot):
+def test_deleting_a_middle_profile_keeps_every_other_profiles_settings(start_main, emulator, emulated_staging,
+                                                                       tmp_path, screenshot):
     for name, rate in (("config1.bin", 2), ("config2.bin", 4)):
         set_settings_byte(emulated_staging, name, REPORT_RATE, rate)
     third = (emulated_staging / "config2.bin").read_bytes()
@@ -124,19 +127,21 @@ def test_deleting_a_middle_profile_keeps_every_other_profiles_settings(start_mai
     assert (emulated_staging / "config2.bin").read_bytes()[SETTINGS:] == factory[SETTINGS:]
     section = profile_section(emulated_staging)
     assert (section["ItemCount"], section["Item0"], section["Item1"]) == ("2", "Profile 1", "Profile 3")
+    assert apply_operations(main, emulator) == oracle_operations(emulated_staging, tmp_path)
 
 
-def test_the_profile_window_its_menu_and_the_import_dialog_in_german(start_main, emulated_staging, screenshot):
-    set_language(emulated_staging, "DE")
+@pytest.mark.parametrize("language", ["DE", "CHS"])
+def test_the_profile_window_its_menu_and_the_import_dialog(start_main, emulated_staging, screenshot, language):
+    set_language(emulated_staging, language)
     main = start_main(emulated_staging)
     open_profiles(main)
     main.click(*row(0), 3)
     settle()
-    screenshot("profile-menu-DE")
+    screenshot(f"profile-menu-{language}")
     main.display.run("xdotool", "key", "Escape")
     settle()
     context_command(main, 0, MENU_LOAD)
-    screenshot("import-dialog-DE")
+    screenshot(f"import-dialog-{language}")
     main.display.run("xdotool", "key", "Escape")
     settle()
     main.click(*CLOSE)

@@ -81,14 +81,7 @@ bool CConfigDialog::OnInitDialog()
     return true;
 }
 
-void CConfigDialog::ShowList()
-{
-    SendMessageW(listBox_.Handle(), LB_RESETCONTENT, 0, 0);
-    for (const std::wstring& name : list_.names()) {
-        SendMessageW(listBox_.Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    }
-    SendMessageW(listBox_.Handle(), LB_SETCURSEL, static_cast<WPARAM>(list_.selection()), 0);
-}
+void CConfigDialog::ShowList() { listBox_.ShowRows(list_.names(), list_.selection()); }
 
 void CConfigDialog::Tell(const ProfileAction& action) const
 {
@@ -155,7 +148,7 @@ void CConfigDialog::DeleteProfile()
 
 void CConfigDialog::ChooseSelected()
 {
-    const int position = static_cast<int>(SendMessageW(listBox_.Handle(), LB_GETCURSEL, 0, 0));
+    const int position = listBox_.SelectedRow();
     if (position < 0) return;
     list_.Select(position);
     if (list_.Choose(position)) listBox_.BeginEdit(position, EditorMode::ProfileName);

@@ -1,7 +1,6 @@
 // The function menu of a mouse button and what its choices do: the main
 // window opens the menu beside the button's function button and stores the
-// chosen function in the live settings, with the button's new caption. The
-// macro manager, whose macros the function menu assigns, opens from here too.
+// chosen function in the live settings, with the button's new caption.
 #include "app/win32/mouse_configuration_dlg.h"
 #include "assign/click_rule.h"
 #include "assign/function_assignment.h"
@@ -29,17 +28,6 @@ void CMouseConfigurationDlg::ShowFunctionMenu(int button)
     NoteButtonHover();
     CarrySelection(model_.selection.EndMenuSelection(button));
     model_.menuButton = button;
-}
-
-// The macro window lives from its first opening on, so its working images,
-// its options and the recorder's memory carry over to the next.
-void CMouseConfigurationDlg::RunMacroManager()
-{
-    if (!macroWindow_) {
-        macroWindow_ =
-            std::make_unique<CMacroProgramDialog>(settingsFiles_.macroStorePath(), profileFile_, fileSystem_, clock_);
-    }
-    if (macroWindow_->DoModal(Handle()) == IDOK) TheSettingsRecord().live.macroImages = macroWindow_->WorkingImages();
 }
 
 void CMouseConfigurationDlg::OnAssignFunction(const ui::CommandArgs& command)

@@ -80,7 +80,7 @@ private:
 
     // The function menu and its choices (main_window_assignment.cpp).
     void ShowFunctionMenu(int button);
-    void RunMacroManager();
+    void RunMacroManager();  // main_window_macros.cpp
 
     // The profile list and its actions (main_window_profiles.cpp).
     void OpenProfileList();

@@ -31,16 +31,9 @@ constexpr wchar_t kRecordOver[] = L"\\skins/MacroManagement/Record-over.png";
 
 bool IsChinese(std::wstring_view code) { return code == L"CHS" || code == L"CHT"; }
 
-int Selected(const CListBoxEx& list)
+int Position(std::optional<std::size_t> position)
 {
-    return static_cast<int>(SendMessageW(list.Handle(), LB_GETCURSEL, 0, 0));
-}
-
-void Fill(CListBoxEx& list, const std::vector<std::wstring>& rows, std::optional<std::size_t> selected)
-{
-    SendMessageW(list.Handle(), LB_RESETCONTENT, 0, 0);
-    for (const std::wstring& row : rows) SendMessageW(list.Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
-    SendMessageW(list.Handle(), LB_SETCURSEL, selected ? static_cast<WPARAM>(*selected) : static_cast<WPARAM>(-1), 0);
+    return position ? static_cast<int>(*position) : -1;
 }
 
 }  // namespace
@@ -135,12 +128,9 @@ void CMacroProgramDialog::CreateControls()
     });
 }
 
-void CMacroProgramDialog::ShowNames() { Fill(names_, state_.names, state_.selection); }
+void CMacroProgramDialog::ShowNames() { names_.ShowRows(state_.names, Position(state_.selection)); }
 
-void CMacroProgramDialog::ShowLines()
-{
-    Fill(events_, state_.lines, state_.lineSelection);
-}
+void CMacroProgramDialog::ShowLines() { events_.ShowRows(state_.lines, Position(state_.lineSelection)); }
 
 void CMacroProgramDialog::ShowLoopCount()
 {
@@ -235,7 +225,7 @@ void CMacroProgramDialog::NewMacro()
 
 void CMacroProgramDialog::SelectMacro()
 {
-    const int selected = Selected(names_);
+    const int selected = names_.SelectedRow();
     if (selected < 0) return;
     state_.selection = static_cast<std::size_t>(selected);
     state_.lineSelection.reset();
@@ -256,7 +246,7 @@ void CMacroProgramDialog::OnNameList(const ui::CommandArgs& command)
 void CMacroProgramDialog::OnEventList(const ui::CommandArgs& command)
 {
     if (command.code != LBN_DBLCLK) return;
-    const int line = Selected(events_);
+    const int line = events_.SelectedRow();
     if (line < 0 || !DoubleClickOpensDelayEditor(state_, static_cast<std::size_t>(line))) return;
     events_.BeginEdit(line, EditorMode::DelayLine);
     store_.OnWriteMacroToIni(state_);
@@ -264,7 +254,7 @@ void CMacroProgramDialog::OnEventList(const ui::CommandArgs& command)
 
 void CMacroProgramDialog::OnLineCommand(const ui::CommandArgs& command)
 {
-    const int line = Selected(events_);
+    const int line = events_.SelectedRow();
     state_.lineSelection = line < 0 ? std::nullopt : std::optional(static_cast<std::size_t>(line));
     bool changed = false;
     switch (command.id) {
@@ -287,7 +277,7 @@ void CMacroProgramDialog::OnMacroKeyEvent(const ui::Message& message)
 
 bool CMacroProgramDialog::OpenContextMenu(const MSG& message)
 {
-    if (message.hwnd != events_.Handle() || Selected(events_) < 0) return false;
+    if (message.hwnd != events_.Handle() || events_.SelectedRow() < 0) return false;
     Carry(recorder_->StopRecording(state_));
     const MacroWindowTexts& texts = model_->Texts();
     CExMenu menu(Font());

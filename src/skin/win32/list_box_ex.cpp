@@ -24,6 +24,18 @@ int CListBoxEx::RowCount() const
     return static_cast<int>(Send(LB_GETCOUNT));
 }
 
+int CListBoxEx::SelectedRow() const
+{
+    return static_cast<int>(Send(LB_GETCURSEL));
+}
+
+void CListBoxEx::ShowRows(const std::vector<std::wstring>& rows, int selected)
+{
+    Send(LB_RESETCONTENT);
+    for (const std::wstring& row : rows) Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+    Send(LB_SETCURSEL, static_cast<WPARAM>(selected));
+}
+
 std::wstring CListBoxEx::RowText(int row) const
 {
     const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(row));

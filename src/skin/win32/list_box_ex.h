@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "skin/list_editor_model.h"
 #include "skin/list_row_paint.h"
@@ -25,6 +26,10 @@ public:
     void SetItemColours(std::uint32_t background, std::uint32_t text) { colours_ = {background, text}; }
 
     int RowCount() const;
+    // The selected row, or -1 with none.
+    int SelectedRow() const;
+    // The list shows these rows, with `selected` selected (-1: none).
+    void ShowRows(const std::vector<std::wstring>& rows, int selected);
     std::wstring RowText(int row) const;
     ui::Rect RowRect(int row) const;
 
