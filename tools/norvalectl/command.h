@@ -7,7 +7,10 @@
 namespace norvale::tools {
 
 inline constexpr int kExitSuccess = 0;
-// Any failure: bad arguments, a missing folder, a file that cannot be written.
+// The mouse is not there, refused a command or stopped answering.
+inline constexpr int kExitMouseFailure = 1;
+// Bad use: bad arguments, a value out of range, a missing folder, a file that
+// cannot be read or written.
 inline constexpr int kExitFailure = 2;
 
 using Arguments = std::span<const std::string>;
