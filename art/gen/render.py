@@ -147,6 +147,7 @@ def render_resources(out):
         subprocess.run(["/usr/bin/convert", *sizes, os.path.join(folder, "norvale.ico")], check=True)
     grid = rasterise(resources.scroll_bar_bitmap(117, 48)).convert("RGB")
     grid.save(os.path.join(folder, "scrollbar.bmp"))
+    rasterise(resources.installer_side()).convert("RGB").save(os.path.join(folder, "installer-side.bmp"))
 
 
 def main(out):

@@ -1,8 +1,9 @@
-"""Pictures compiled into the executable: the application icon and the scroll-bar bitmap."""
+"""Pictures compiled into the executable (the application icon and the scroll-bar
+bitmap) and the side picture of the installer's first and last pages."""
 
 from svg import document, rect, path, linear, vline
 from theme import INK, BASE, RAISED, RIDGE, MUTED, LIGHT, WHITE, RED_DARK, RED, RED_HOT
-from windows import emblem
+from windows import emblem, wordmark
 
 ICON_SIZES = (16, 32, 48, 256)
 
@@ -56,3 +57,15 @@ def scroll_part(column, state):
 def scroll_bar_bitmap(w, h):
     body = "".join(scroll_part(c, s) for c in range(9) for s in STATES)
     return document(w, h, body)
+
+
+# The installer's welcome and finish pages show a picture of this size at their left.
+INSTALLER_SIDE_W, INSTALLER_SIDE_H = 164, 314
+
+
+def installer_side(w=INSTALLER_SIDE_W, h=INSTALLER_SIDE_H):
+    defs = linear("side", [(0, RAISED), (1, INK)]) + linear("blade", [(0, RED_HOT), (1, RED)])
+    body = rect(0, 0, w, h, fill="url(#side)") + rect(w - 3, 0, 3, h, fill=RED_DARK)
+    body += emblem(34, 40, 96 / 24, "url(#blade)")
+    body += wordmark(22, 150, 17, LIGHT)
+    return document(w, h, body, defs)
