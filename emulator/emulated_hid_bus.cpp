@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "emulator/thread_signal.h"
+#include "device/thread_signal.h"
 
 namespace norvale {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "emulator/remote_protocol.h"
-#include "emulator/thread_signal.h"
+#include "device/thread_signal.h"
 
 namespace norvale {
 namespace {
