@@ -82,6 +82,13 @@ std::size_t HidapiStandIn::OpenDeviceCount() const
     return devices_.size();
 }
 
+bool HidapiStandIn::WaitForReads(int count)
+{
+    std::unique_lock lock(mutex_);
+    const int awaited = reads_ + count;
+    return changed_.wait_for(lock, std::chrono::seconds(5), [&] { return reads_ >= awaited; });
+}
+
 int HidapiStandIn::LibraryStarts() const
 {
     std::lock_guard lock(mutex_);
@@ -303,6 +310,11 @@ int HidapiStandIn::ReadTimeout(hid_device* handle, unsigned char* data, size_t l
     HidapiStandIn& self = Current();
     const Call call(self);
     Device& device = *reinterpret_cast<Device*>(handle);
+    {
+        std::lock_guard lock(self.mutex_);
+        ++self.reads_;
+        self.changed_.notify_all();
+    }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(milliseconds, 0));
     for (;;) {
         std::uint64_t generation = 0;

@@ -35,6 +35,9 @@ public:
     void FailInit();
 
     std::size_t OpenDeviceCount() const;
+    // Waits until `count` more reads of an input report have begun; false
+    // after five seconds.
+    bool WaitForReads(int count);
     // hid_init calls that succeeded, and hid_exit calls.
     int LibraryStarts() const;
     int LibraryEnds() const;
@@ -79,6 +82,7 @@ private:
     int libraryEnds_ = 0;
     int callsInFlight_ = 0;
     std::uint64_t inputGeneration_ = 0;
+    int reads_ = 0;
 };
 
 }  // namespace norvale::testing
