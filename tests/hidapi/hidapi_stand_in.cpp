@@ -244,16 +244,22 @@ bool HidapiStandIn::Hung(Device& device)
     return true;
 }
 
-int HidapiStandIn::SendFeatureReport(hid_device* handle, const unsigned char* data, size_t length)
+int HidapiStandIn::Send(hid_device* handle, std::span<const std::uint8_t> report, bool (*has)(const HidCaps&),
+                        bool (EmulatedMouse::*send)(std::size_t, std::span<const std::uint8_t>))
 {
     HidapiStandIn& self = Current();
     const Call call(self);
     Device& device = *reinterpret_cast<Device*>(handle);
     std::size_t collection = 0;
-    if (self.Hung(device) || !self.Reach(device, HasFeatureReports, collection)) return -1;
-    if (self.mouse_.SetFeature(collection, std::span(data, length))) return static_cast<int>(length);
+    if (self.Hung(device) || !self.Reach(device, has, collection)) return -1;
+    if ((self.mouse_.*send)(collection, report)) return static_cast<int>(report.size());
     device.error = L"Broken pipe";
     return -1;
+}
+
+int HidapiStandIn::SendFeatureReport(hid_device* handle, const unsigned char* data, size_t length)
+{
+    return Send(handle, std::span(data, length), HasFeatureReports, &EmulatedMouse::SetFeature);
 }
 
 int HidapiStandIn::GetFeatureReport(hid_device* handle, unsigned char* data, size_t length)
@@ -272,14 +278,7 @@ int HidapiStandIn::GetFeatureReport(hid_device* handle, unsigned char* data, siz
 
 int HidapiStandIn::Write(hid_device* handle, const unsigned char* data, size_t length)
 {
-    HidapiStandIn& self = Current();
-    const Call call(self);
-    Device& device = *reinterpret_cast<Device*>(handle);
-    std::size_t collection = 0;
-    if (self.Hung(device) || !self.Reach(device, HasOutputReports, collection)) return -1;
-    if (self.mouse_.Write(collection, std::span(data, length))) return static_cast<int>(length);
-    device.error = L"Broken pipe";
-    return -1;
+    return Send(handle, std::span(data, length), HasOutputReports, &EmulatedMouse::Write);
 }
 
 // Any waiting report of the node: an event report with its id, or a chunk

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <mutex>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,9 @@ private:
     static int Write(hid_device* device, const unsigned char* data, size_t length);
     static int ReadTimeout(hid_device* device, unsigned char* data, size_t length, int milliseconds);
     static const wchar_t* Error(hid_device* device);
+    // A feature report or a write to the node's collection that takes it.
+    static int Send(hid_device* device, std::span<const std::uint8_t> report, bool (*has)(const HidCaps&),
+                    bool (EmulatedMouse::*send)(std::size_t, std::span<const std::uint8_t>));
 
     // The mouse's collection on the device's node that has reports of that
     // kind; false, with the error set, when the mouse has gone since the open.

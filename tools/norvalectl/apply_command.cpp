@@ -64,10 +64,7 @@ std::optional<std::filesystem::path> FirstUnreadableFile(const std::filesystem::
 int RunApplyCommand(Arguments arguments, std::ostream& out, std::ostream& err)
 {
     const auto options = ParseOptions(arguments);
-    if (!options) {
-        err << "usage: " << kApplyCommand.usage << '\n';
-        return kExitFailure;
-    }
+    if (!options) return BadUsage(kApplyCommand, err);
     std::error_code error;
     if (!std::filesystem::is_directory(options->folder, error)) {
         err << "norvalectl apply: no such folder: " << options->folder.string() << '\n';
@@ -79,10 +76,9 @@ int RunApplyCommand(Arguments arguments, std::ostream& out, std::ostream& err)
     }
 
     const ChosenAccess access = ChooseMouseAccess(options->emulated, err);
-    if (!access.Get()) return kExitMouseFailure;
-    DeviceSession session(*access.Get());
+    const std::unique_ptr<DeviceSession> session = OpenDeviceSession(access, kApplyCommand.name, err);
+    if (!session) return kExitMouseFailure;
     EmulatedMouseAccess* const emulated = access.emulated.get();
-    if (!session.Found()) return NoMouseFound(kApplyCommand.name, err);
     if (emulated) emulated->Mouse().ClearTrace();
 
     StandardFileSystem fileSystem;
@@ -99,11 +95,11 @@ int RunApplyCommand(Arguments arguments, std::ostream& out, std::ostream& err)
     DeviceStateArea deviceState;
     // The files are saved only after the last block went through.
     const auto progress = [&](const std::string& block, std::size_t sent, std::size_t total) {
-        if (session.MouseFailed()) return false;
+        if (session->MouseFailed()) return false;
         err << "norvalectl apply: sent " << block << " (" << sent << " of " << total << ")\n";
         return true;
     };
-    const bool applied = EncodeAndApply({session.Context(), deviceState, record, files}, captions, progress);
+    const bool applied = EncodeAndApply({session->Context(), deviceState, record, files}, captions, progress);
     if (!applied) return MouseStoppedAnswering(kApplyCommand.name, "; the settings files were left as they were", err);
     CommitSettings(record);
     if (!emulated) return kExitSuccess;

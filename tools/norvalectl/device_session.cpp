@@ -11,6 +11,12 @@ DeviceSession::DeviceSession(MouseAccess& access)
 
 DeviceSession::~DeviceSession() { CloseDeviceHandles(bus_, link_); }
 
+int BadUsage(const Command& command, std::ostream& err)
+{
+    err << "usage: " << command.usage << '\n';
+    return kExitFailure;
+}
+
 std::optional<bool> ParseEmulatedOnly(Arguments arguments)
 {
     if (arguments.empty()) return false;
@@ -22,6 +28,16 @@ ChosenAccess ChooseMouseAccess(bool emulated, std::ostream& err)
 {
     if (emulated) return {std::make_unique<EmulatedMouseAccess>(), nullptr};
     return {nullptr, OpenMouseAccess(err)};
+}
+
+std::unique_ptr<DeviceSession> OpenDeviceSession(const ChosenAccess& access, std::string_view command,
+                                                 std::ostream& err)
+{
+    if (!access.Get()) return nullptr;
+    auto session = std::make_unique<DeviceSession>(*access.Get());
+    if (session->Found()) return session;
+    NoMouseFound(command, err);
+    return nullptr;
 }
 
 int NoMouseFound(std::string_view command, std::ostream& err)

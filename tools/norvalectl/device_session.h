@@ -35,6 +35,9 @@ private:
     bool found_ = false;
 };
 
+// The usage of a command given bad options, and exit code 2.
+int BadUsage(const Command& command, std::ostream& err);
+
 // The options of a command that takes only [--emulated]: whether it was
 // given; none for anything else.
 std::optional<bool> ParseEmulatedOnly(Arguments arguments);
@@ -48,6 +51,11 @@ struct ChosenAccess {
     MouseAccess* Get() const { return emulated ? emulated.get() : system.get(); }
 };
 ChosenAccess ChooseMouseAccess(bool emulated, std::ostream& err);
+
+// The session of a device command on the chosen access; null, with the
+// reason on err, when there is no mouse.
+std::unique_ptr<DeviceSession> OpenDeviceSession(const ChosenAccess& access, std::string_view command,
+                                                 std::ostream& err);
 
 // The messages, and exit code 1, of a mouse that is not there or stopped answering.
 int NoMouseFound(std::string_view command, std::ostream& err);

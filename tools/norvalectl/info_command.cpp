@@ -10,18 +10,14 @@ namespace norvale::tools {
 int RunInfoCommand(Arguments arguments, std::ostream& out, std::ostream& err)
 {
     const std::optional<bool> emulated = ParseEmulatedOnly(arguments);
-    if (!emulated) {
-        err << "usage: " << kInfoCommand.usage << '\n';
-        return kExitFailure;
-    }
+    if (!emulated) return BadUsage(kInfoCommand, err);
     const ChosenAccess access = ChooseMouseAccess(*emulated, err);
-    if (!access.Get()) return kExitMouseFailure;
-    DeviceSession session(*access.Get());
-    if (!session.Found()) return NoMouseFound(kInfoCommand.name, err);
+    const std::unique_ptr<DeviceSession> session = OpenDeviceSession(access, kInfoCommand.name, err);
+    if (!session) return kExitMouseFailure;
 
-    const FirmwareVersion firmware = QueryFirmwareVersion(session.Context());
-    const unsigned profileIndex = ReadProfileIndex(session.Context());
-    if (session.MouseFailed()) return MouseStoppedAnswering(kInfoCommand.name, "", err);
+    const FirmwareVersion firmware = QueryFirmwareVersion(session->Context());
+    const unsigned profileIndex = ReadProfileIndex(session->Context());
+    if (session->MouseFailed()) return MouseStoppedAnswering(kInfoCommand.name, "", err);
     out << "firmware version: " << std::uppercase << std::hex << std::setfill('0') << std::setw(2)
         << unsigned{firmware.major} << '.' << std::setw(2) << unsigned{firmware.minor} << std::dec << '\n'
         << "profile index: " << profileIndex << '\n';

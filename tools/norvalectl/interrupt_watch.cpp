@@ -13,13 +13,14 @@ extern "C" void RaiseFlag(int) { signalled = 1; }
 }  // namespace
 
 InterruptWatch::InterruptWatch(std::function<void()> interrupted)
-    : previousInterrupt_((signalled = 0, std::signal(SIGINT, RaiseFlag))),
-      previousTerminate_(std::signal(SIGTERM, RaiseFlag)),
-      thread_([this, interrupted = std::move(interrupted)] {
-          while (!ending_ && !signalled) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-          if (signalled) interrupted();
-      })
 {
+    signalled = 0;
+    previousInterrupt_ = std::signal(SIGINT, RaiseFlag);
+    previousTerminate_ = std::signal(SIGTERM, RaiseFlag);
+    thread_ = std::thread([this, interrupted = std::move(interrupted)] {
+        while (!ending_ && !signalled) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (signalled) interrupted();
+    });
 }
 
 InterruptWatch::~InterruptWatch()

@@ -20,8 +20,8 @@ private:
     using Handler = void (*)(int);
 
     std::atomic<bool> ending_{false};
-    Handler previousInterrupt_;
-    Handler previousTerminate_;
+    Handler previousInterrupt_ = nullptr;
+    Handler previousTerminate_ = nullptr;
     std::thread thread_;
 };
 

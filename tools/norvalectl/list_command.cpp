@@ -44,10 +44,7 @@ std::optional<HidCaps> NorvaleCaps(HidBus& bus, const std::wstring& path)
 int RunListCommand(Arguments arguments, std::ostream& out, std::ostream& err)
 {
     const std::optional<bool> emulated = ParseEmulatedOnly(arguments);
-    if (!emulated) {
-        err << "usage: " << kListCommand.usage << '\n';
-        return kExitFailure;
-    }
+    if (!emulated) return BadUsage(kListCommand, err);
     const ChosenAccess access = ChooseMouseAccess(*emulated, err);
     if (!access.Get()) return kExitMouseFailure;
     HidBus& bus = access.Get()->Bus();

@@ -111,17 +111,13 @@ private:
 int RunWatchCommand(Arguments arguments, std::ostream& out, std::ostream& err)
 {
     const auto options = ParseOptions(arguments);
-    if (!options) {
-        err << "usage: " << kWatchCommand.usage << '\n';
-        return kExitFailure;
-    }
+    if (!options) return BadUsage(kWatchCommand, err);
     const ChosenAccess access = ChooseMouseAccess(options->emulated, err);
-    if (!access.Get()) return kExitMouseFailure;
-    DeviceSession session(*access.Get());
+    const std::unique_ptr<DeviceSession> session = OpenDeviceSession(access, kWatchCommand.name, err);
+    if (!session) return kExitMouseFailure;
     EmulatedMouseAccess* const emulated = access.emulated.get();
-    if (!session.Found()) return NoMouseFound(kWatchCommand.name, err);
 
-    EventWatch watch(session.Bus(), session.Link());
+    EventWatch watch(session->Bus(), session->Link());
     std::size_t heard = 0;
     // The emulated mouse has nothing more to say after its presses.
     const auto afterEach = [&] {

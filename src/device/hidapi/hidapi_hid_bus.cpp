@@ -9,25 +9,11 @@
 #include "device/hex_text.h"
 #include "device/hidapi/hidapi_event_read.h"
 #include "device/hidapi/hidapi_reports.h"
+#include "device/listed_interface_set.h"
 #include "device/thread_signal.h"
 
 namespace norvale {
 namespace {
-
-class ListedPaths final : public HidInterfaceSet {
-public:
-    explicit ListedPaths(std::vector<std::wstring> paths) : paths_(std::move(paths)) {}
-
-    InterfaceLookup Interface(std::uint32_t memberIndex, std::wstring& path) override
-    {
-        if (memberIndex >= paths_.size()) return InterfaceLookup::NoMoreItems;
-        path = paths_[memberIndex];
-        return InterfaceLookup::Found;
-    }
-
-private:
-    std::vector<std::wstring> paths_;
-};
 
 // hidapi names the interface, so the collections of one interface share its
 // path; the usage tells them apart. Path bytes widen one to one.
@@ -41,13 +27,6 @@ std::wstring CollectionName(const hid_device_info& info)
 // Feature reports and writes cannot be cancelled, so a stuck one is left to
 // its thread almost at once.
 constexpr std::chrono::milliseconds kAbandonGrace{50};
-
-using SendFunction = int (*)(hid_device*, const unsigned char*, size_t);
-
-int SendCopy(SendFunction send, hid_device* device, std::span<std::uint8_t> report)
-{
-    return send(device, report.data(), report.size());
-}
 
 int Milliseconds(std::uint32_t timeoutMs) { return static_cast<int>(std::min<std::uint32_t>(timeoutMs, INT_MAX)); }
 
@@ -93,7 +72,7 @@ std::unique_ptr<HidInterfaceSet> HidapiHidBus::PresentInterfaces()
         }
     }
     hidapi_.free_enumeration(devices);
-    return std::make_unique<ListedPaths>(std::move(paths));
+    return std::make_unique<ListedInterfaceSet>(std::move(paths));
 }
 
 HidOpenResult HidapiHidBus::Open(const std::wstring& path, HidAccess access, HidOpenMode)
@@ -192,14 +171,19 @@ int HidapiHidBus::Exchange(const wchar_t* call, HidHandle handle, DeviceCall io,
     return -1;
 }
 
-bool HidapiHidBus::SetFeature(HidHandle handle, std::span<const std::uint8_t> report, std::uint32_t timeoutMs)
+bool HidapiHidBus::Send(const wchar_t* call, SendFunction send, HidHandle handle,
+                        std::span<const std::uint8_t> report, std::uint32_t timeoutMs)
 {
     std::vector<std::uint8_t> sent(report.begin(), report.end());
-    const SendFunction send = hidapi_.send_feature_report;
-    return Exchange(
-               L"hid_send_feature_report", handle,
-               [send](hid_device* device, std::span<std::uint8_t> bytes) { return SendCopy(send, device, bytes); },
-               sent, timeoutMs) >= 0;
+    const auto io = [send](hid_device* device, std::span<std::uint8_t> bytes) {
+        return send(device, bytes.data(), bytes.size());
+    };
+    return Exchange(call, handle, io, sent, timeoutMs) >= 0;
+}
+
+bool HidapiHidBus::SetFeature(HidHandle handle, std::span<const std::uint8_t> report, std::uint32_t timeoutMs)
+{
+    return Send(L"hid_send_feature_report", hidapi_.send_feature_report, handle, report, timeoutMs);
 }
 
 bool HidapiHidBus::GetFeature(HidHandle handle, std::span<std::uint8_t> report, std::uint32_t timeoutMs)
@@ -217,12 +201,7 @@ bool HidapiHidBus::GetFeature(HidHandle handle, std::span<std::uint8_t> report, 
 
 bool HidapiHidBus::Write(HidHandle handle, std::span<const std::uint8_t> report, std::uint32_t timeoutMs)
 {
-    std::vector<std::uint8_t> sent(report.begin(), report.end());
-    const SendFunction write = hidapi_.write;
-    return Exchange(
-               L"hid_write", handle,
-               [write](hid_device* device, std::span<std::uint8_t> bytes) { return SendCopy(write, device, bytes); },
-               sent, timeoutMs) >= 0;
+    return Send(L"hid_write", hidapi_.write, handle, report, timeoutMs);
 }
 
 std::size_t HidapiHidBus::Read(HidHandle handle, std::span<std::uint8_t> report, std::uint32_t timeoutMs)

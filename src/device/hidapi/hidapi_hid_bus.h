@@ -66,6 +66,10 @@ private:
     Target TargetOf(HidHandle handle);
     int Exchange(const wchar_t* call, HidHandle handle, DeviceCall io, std::span<std::uint8_t> report,
                  std::uint32_t timeoutMs);
+    // hid_send_feature_report or hid_write on a copy of the report.
+    using SendFunction = int (*)(hid_device* device, const unsigned char* data, size_t length);
+    bool Send(const wchar_t* call, SendFunction send, HidHandle handle, std::span<const std::uint8_t> report,
+              std::uint32_t timeoutMs);
 
     const HidapiFunctions hidapi_;
     CallFailureLog failures_;
