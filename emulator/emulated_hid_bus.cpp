@@ -2,25 +2,11 @@
 
 #include <algorithm>
 
-#include "emulator/thread_signal.h"
+#include "device/listed_interface_set.h"
+#include "device/thread_signal.h"
 
 namespace norvale {
 namespace {
-
-class ListedInterfaces final : public HidInterfaceSet {
-public:
-    explicit ListedInterfaces(std::vector<EmulatedCollection> collections) : collections_(std::move(collections)) {}
-
-    InterfaceLookup Interface(std::uint32_t memberIndex, std::wstring& path) override
-    {
-        if (memberIndex >= collections_.size()) return InterfaceLookup::NoMoreItems;
-        path = collections_[memberIndex].path;
-        return InterfaceLookup::Found;
-    }
-
-private:
-    std::vector<EmulatedCollection> collections_;
-};
 
 bool Grants(HidAccess granted, HidAccess needed)
 {
@@ -76,7 +62,9 @@ std::unique_ptr<HidInterfaceSet> EmulatedHidBus::PresentInterfaces()
         std::lock_guard lock(mutex_);
         if (!interfaceListAvailable_) return nullptr;
     }
-    return std::make_unique<ListedInterfaces>(ListedCollections(nullptr));
+    std::vector<std::wstring> paths;
+    for (const EmulatedCollection& collection : ListedCollections(nullptr)) paths.push_back(collection.path);
+    return std::make_unique<ListedInterfaceSet>(std::move(paths));
 }
 
 HidOpenResult EmulatedHidBus::Open(const std::wstring& path, HidAccess access, HidOpenMode mode)

@@ -1,27 +1,14 @@
 #include "emulator/remote_hid_bus.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "device/listed_interface_set.h"
+#include "device/thread_signal.h"
 #include "emulator/remote_protocol.h"
-#include "emulator/thread_signal.h"
 
 namespace norvale {
 namespace {
-
-class RemoteInterfaces final : public HidInterfaceSet {
-public:
-    explicit RemoteInterfaces(std::vector<std::string> paths) : paths_(std::move(paths)) {}
-
-    InterfaceLookup Interface(std::uint32_t memberIndex, std::wstring& path) override
-    {
-        if (memberIndex >= paths_.size()) return InterfaceLookup::NoMoreItems;
-        path = WidePath(paths_[memberIndex]);
-        return InterfaceLookup::Found;
-    }
-
-private:
-    std::vector<std::string> paths_;
-};
 
 const char* AccessName(HidAccess access)
 {
@@ -56,10 +43,12 @@ std::optional<std::vector<std::uint8_t>> RemoteHidBus::ReplyBytes(const std::str
 
 std::unique_ptr<HidInterfaceSet> RemoteHidBus::PresentInterfaces()
 {
-    std::vector<std::string> words = SplitWords(Request("LIST"));
+    const std::vector<std::string> words = SplitWords(Request("LIST"));
     if (words.empty() || words[0] != "OK") return nullptr;
-    words.erase(words.begin());
-    return std::make_unique<RemoteInterfaces>(std::move(words));
+    std::vector<std::wstring> paths;
+    std::transform(words.begin() + 1, words.end(), std::back_inserter(paths),
+                   [](const std::string& word) { return WidePath(word); });
+    return std::make_unique<ListedInterfaceSet>(std::move(paths));
 }
 
 HidOpenResult RemoteHidBus::Open(const std::wstring& path, HidAccess access, HidOpenMode mode)

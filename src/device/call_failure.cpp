@@ -20,6 +20,7 @@ std::wstring CallFailureLine(std::wstring_view call, CallFailure failure)
         break;
     case CallFailure::Kind::TimedOut: line << L" timed out after " << failure.code << L" ms"; break;
     case CallFailure::Kind::NoThread: line << L" failed: no I/O thread"; break;
+    case CallFailure::Kind::Library: line << L" failed: " << failure.text; break;
     }
     line << L".\n";
     return line.str();

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace norvale {
 
@@ -12,9 +13,16 @@ struct CallFailure {
         Status,       // code: the NTSTATUS the call returned
         TimedOut,     // code: the time-out in milliseconds
         NoThread,     // no I/O thread could be started for the call
+        Library,      // text: what the HID library says went wrong
     };
-    Kind kind = Kind::SystemError;
-    std::uint32_t code = 0;
+    CallFailure(Kind kind = Kind::SystemError, std::uint32_t code = 0, std::wstring text = {})
+        : kind(kind), code(code), text(std::move(text))
+    {
+    }
+
+    Kind kind;
+    std::uint32_t code;
+    std::wstring text;
 
     bool operator==(const CallFailure&) const = default;
 };

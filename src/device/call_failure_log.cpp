@@ -1,7 +1,5 @@
 #include "device/call_failure_log.h"
 
-#include "platform/debug_output.h"
-
 namespace norvale {
 
 void CallFailureLog::Succeeded(std::wstring_view call)
@@ -17,7 +15,7 @@ void CallFailureLog::Failed(std::wstring_view call, CallFailure failure)
     const auto [last, first] = lastFailure_.try_emplace(std::wstring(call), failure);
     if (!first && last->second == failure) return;
     last->second = failure;
-    DebugLine(CallFailureLine(call, failure));
+    write_(CallFailureLine(call, failure));
 }
 
 }  // namespace norvale

@@ -44,11 +44,17 @@ void WriteBlock(const DeviceContext& device, std::uint8_t code, std::uint8_t ind
 
 }  // namespace
 
-void ReadFirmwareVersion(const DeviceContext& device)
+FirmwareVersion QueryFirmwareVersion(const DeviceContext& device)
 {
     CommandPacket packet = Packet(kReadFirmwareVersion);
     SendCommand(device, packet);
-    DebugLine(L"FW version:" + HexPair(packet[1], packet[2]) + L"\n");
+    return {packet[1], packet[2]};
+}
+
+void ReadFirmwareVersion(const DeviceContext& device)
+{
+    const FirmwareVersion version = QueryFirmwareVersion(device);
+    DebugLine(L"FW version:" + HexPair(version.major, version.minor) + L"\n");
 }
 
 std::uint8_t FunctionOptionBits(std::uint8_t option0, std::uint8_t option1, std::uint8_t option2)

@@ -10,7 +10,13 @@ namespace norvale {
 inline constexpr std::size_t kDeviceBlockLength = 128;
 using DeviceBlock = std::array<std::uint8_t, kDeviceBlockLength>;
 
-// Logs the firmware version the mouse reports (zeros when it does not answer).
+struct FirmwareVersion {
+    std::uint8_t major = 0;
+    std::uint8_t minor = 0;
+};
+// The firmware version the mouse reports, zeros when it does not answer.
+FirmwareVersion QueryFirmwareVersion(const DeviceContext& device);
+// Logs it.
 void ReadFirmwareVersion(const DeviceContext& device);
 
 // The option byte: bits 0..2 are the left, right and middle buttons that

@@ -11,8 +11,21 @@ namespace {
 
 // Apply always writes the profile the mouse calls 1.
 constexpr std::uint8_t kAppliedDeviceProfile = 1;
+// The profile image, the key matrix and the macro blocks.
+constexpr std::size_t kAppliedBlockCount = 2 + kMacroCount;
 
-void SendMacroBlocks(const ApplyContext& context)
+// Counts the blocks sent and asks the caller's progress whether to go on.
+class BlockCount {
+public:
+    explicit BlockCount(const ApplyProgress& progress) : progress_(progress) {}
+    bool Sent(const std::string& block) { return !progress_ || progress_(block, ++sent_, kAppliedBlockCount); }
+
+private:
+    const ApplyProgress& progress_;
+    std::size_t sent_ = 0;
+};
+
+bool SendMacroBlocks(const ApplyContext& context, BlockCount& blocks)
 {
     DeviceStateArea& state = context.deviceState;
     const Settings& settings = context.record.live;
@@ -21,13 +34,16 @@ void SendMacroBlocks(const ApplyContext& context)
     }
     for (std::size_t block = 0; block < kMacroCount; ++block) {
         WriteMacroBlock(context.device, static_cast<std::uint8_t>(block + 1), state.macroStaging[block]);
+        if (!blocks.Sent("macro block " + std::to_string(block + 1))) return false;
     }
+    return true;
 }
 
 }  // namespace
 
-void EncodeAndApply(const ApplyContext& context, const ButtonCaptions& captions)
+bool EncodeAndApply(const ApplyContext& context, const ButtonCaptions& captions, const ApplyProgress& progress)
 {
+    BlockCount blocks(progress);
     DeviceStateArea& state = context.deviceState;
     Settings& settings = context.record.live;
 
@@ -43,14 +59,17 @@ void EncodeAndApply(const ApplyContext& context, const ButtonCaptions& captions)
     ProfileImage& image = state.profileImageSlots[settings.profileIndex];
     image = BuildProfileImage(settings);
     WriteProfileImage(context.device, state.deviceProfileIndex, image);
+    if (!blocks.Sent("profile image")) return false;
 
     state.keyMatrix = BuildKeyMatrix(settings);
     WriteKeyMatrix(context.device, state.deviceProfileIndex, state.keyMatrix);
+    if (!blocks.Sent("key matrix")) return false;
 
-    SendMacroBlocks(context);
+    if (!SendMacroBlocks(context, blocks)) return false;
 
     context.files.SaveSettings();
     context.files.SaveLabelTexts(captions.languageSection, captions.captions);
+    return true;
 }
 
 PointerChoices PointerChoicesOf(const Settings& settings)

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <functional>
 #include <string>
 
 #include "device/device_link.h"
@@ -24,11 +26,18 @@ struct ButtonCaptions {
     ButtonLabels captions;
 };
 
+// Hears of each block as it has gone to the mouse ("profile image", "key
+// matrix", "macro block 1" ...), with how many of the apply's blocks have
+// gone so far; returning false ends the apply there, before anything is saved.
+using ApplyProgress = std::function<bool(const std::string& block, std::size_t sent, std::size_t total)>;
+
 // Encodes the live settings into the profile image, the key matrix and the
 // twelve macro blocks, sends them to profile 1 of the mouse, then saves the
 // settings and the captions. The mouse's answers are not checked, so callers
-// call it only while the mouse is present.
-void EncodeAndApply(const ApplyContext& context, const ButtonCaptions& captions);
+// call it only while the mouse is present, or watch the exchanges themselves
+// and stop the apply through `progress`. True when it ran to the end.
+bool EncodeAndApply(const ApplyContext& context, const ButtonCaptions& captions,
+                    const ApplyProgress& progress = {});
 
 // The pointer settings as the live settings choose them.
 PointerChoices PointerChoicesOf(const Settings& settings);

@@ -25,6 +25,7 @@ TEST(CallFailureLine, NamesTheCallAndHowItFailed)
         {L"HidP_GetCaps", {Kind::Status, 0x10}, L"HID HidP_GetCaps failed: status 0x00000010.\n"},
         {L"HidD_GetFeature", {Kind::TimedOut, 1000}, L"HID HidD_GetFeature timed out after 1000 ms.\n"},
         {L"HidD_SetFeature", {Kind::NoThread, 0}, L"HID HidD_SetFeature failed: no I/O thread.\n"},
+        {L"hid_write", {Kind::Library, 0, L"Broken pipe"}, L"HID hid_write failed: Broken pipe.\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(CallFailureLine(c.call, c.failure), c.line) << c.line;
 }
@@ -70,6 +71,17 @@ TEST_F(CallFailureLogging, EachCallKeepsItsOwnLastFailure)
 TEST_F(CallFailureLogging, SuccessWritesNothing)
 {
     log.Succeeded(L"HidD_SetFeature");
+    EXPECT_THAT(debug.lines, IsEmpty());
+}
+
+TEST(CallFailureLogTo, WritesItsLinesWhereItsOwnerWantsThemInstead)
+{
+    testing::DebugRecorder debug;
+    std::vector<std::wstring> written;
+    CallFailureLog log([&](std::wstring_view line) { written.emplace_back(line); });
+    log.Failed(L"hid_write", {Kind::Library, 0, L"Broken pipe"});
+    log.Failed(L"hid_write", {Kind::Library, 0, L"No such device"});
+    EXPECT_THAT(written, ElementsAre(L"HID hid_write failed: Broken pipe.\n", L"HID hid_write failed: No such device.\n"));
     EXPECT_THAT(debug.lines, IsEmpty());
 }
 

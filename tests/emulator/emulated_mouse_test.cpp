@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "emulator/emulated_hid_bus.h"
-#include "emulator/thread_signal.h"
+#include "device/thread_signal.h"
 
 namespace norvale {
 namespace {

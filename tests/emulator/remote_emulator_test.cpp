@@ -9,7 +9,7 @@
 #include "emulator/remote_hid_bus.h"
 #include "emulator/remote_hid_service.h"
 #include "emulator/remote_protocol.h"
-#include "emulator/thread_signal.h"
+#include "device/thread_signal.h"
 #include "support/debug_recorder.h"
 
 namespace norvale {

@@ -77,5 +77,31 @@ TEST_F(ApplySequenceTest, MouseLostMidwayStillSavesTheFiles)
     EXPECT_EQ(FileBytes(L"config0.bin")[0], 0x01);
 }
 
+TEST_F(ApplySequenceTest, ProgressHearsEveryBlockAndCanEndTheApplyBeforeTheSave)
+{
+    std::vector<std::string> heard;
+    const auto listen = [&](const std::string& block, std::size_t sent, std::size_t total) {
+        heard.push_back(block + " " + std::to_string(sent) + "/" + std::to_string(total));
+        return true;
+    };
+    EXPECT_TRUE(EncodeAndApply(context, captions, listen));
+    ASSERT_EQ(heard.size(), 14u);
+    EXPECT_EQ(heard[0], "profile image 1/14");
+    EXPECT_EQ(heard[1], "key matrix 2/14");
+    EXPECT_EQ(heard[2], "macro block 1 3/14");
+    EXPECT_EQ(heard[13], "macro block 12 14/14");
+
+    CreateFile(L"config0.bin", std::string(1805, '\0'));
+    std::filesystem::remove(folder.path() / "str0.ini");
+    mouse.ClearTrace();
+    const auto stopAtKeyMatrix = [](const std::string& block, std::size_t, std::size_t) {
+        return block != "key matrix";
+    };
+    EXPECT_FALSE(EncodeAndApply(context, captions, stopAtKeyMatrix));
+    EXPECT_EQ(mouse.Trace().size(), 9u);  // the key matrix's command and chunks were the last
+    EXPECT_EQ(FileBytes(L"config0.bin"), std::vector<std::uint8_t>(1805, 0));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "str0.ini"));
+}
+
 }  // namespace
 }  // namespace norvale

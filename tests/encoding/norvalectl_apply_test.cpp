@@ -53,7 +53,7 @@ TEST_F(NorvalectlApplyTest, FactoryFolderGivesTheWholePacedSequence)
     EXPECT_EQ(lines.front(), "0 SET_FEATURE 00 01 7C 07 00 00 00 00 7B");
     EXPECT_THAT(lines.back(), StartsWith("3262 WRITE 00 "));
     EXPECT_THAT(out.str(), Not(HasSubstr("VIOLATION")));
-    EXPECT_EQ(err.str(), "");
+    EXPECT_THAT(err.str(), Not(HasSubstr("VIOLATION")));
 
     // Bytes 0..63 and 64..127 of the factory profile image and key matrix.
     EXPECT_THAT(lines[4], StartsWith("0 WRITE 00 FF FF 01 00"));
@@ -115,7 +115,7 @@ TEST_F(NorvalectlApplyTest, RefusesBadArgumentsAndMissingFolders)
 {
     EXPECT_EQ(Run({"apply", "--emulated", "--dir", Folder() + "/missing"}), 2);
     EXPECT_THAT(err.str(), HasSubstr("no such folder"));
-    EXPECT_EQ(Run({"apply", "--dir", Folder()}), 2);
+    EXPECT_EQ(Run({"apply", "--emulated", "--dir"}), 2);
     EXPECT_EQ(Run({"apply", "--emulated"}), 2);
     EXPECT_EQ(out.str(), "");
 
@@ -125,7 +125,7 @@ TEST_F(NorvalectlApplyTest, RefusesBadArgumentsAndMissingFolders)
     EXPECT_THAT(err.str(), HasSubstr("cannot read"));
 
     EXPECT_EQ(Run({"apply", "--help"}), 0);
-    EXPECT_THAT(out.str(), HasSubstr("norvalectl apply --emulated --dir DIR"));
+    EXPECT_THAT(out.str(), HasSubstr("norvalectl apply [--emulated] --dir DIR"));
 }
 
 }  // namespace

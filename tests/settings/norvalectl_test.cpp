@@ -2,32 +2,21 @@
 
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
-#include "command_line.h"
+#include "command.h"
 #include "platform/host_profile_file.h"
 #include "platform/standard_file_system.h"
 #include "settings/label_file.h"
 #include "settings/settings_files.h"
 #include "support/debug_recorder.h"
+#include "support/norvalectl_run.h"
 #include "temporary_folder.h"
 
 namespace norvale {
 namespace {
 
-struct ToolRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-ToolRun Norvalectl(std::vector<std::string> arguments)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int exitCode = tools::RunCommandLine(arguments, out, err);
-    return {exitCode, out.str(), err.str()};
-}
+using testing::Norvalectl;
+using testing::ToolRun;
 
 bool StartsWithUtf16Mark(const std::filesystem::path& path)
 {
@@ -114,16 +103,22 @@ TEST_F(NorvalectlDefaults, ProfileListNamesOneCurrentProfileAndTheMacroStoreIsEm
     EXPECT_EQ(profiles.ReadString(store, L"MacroName", L"0", L"none"), L"");
 }
 
-TEST(Norvalectl, HelpListsTheCommands)
+TEST(Norvalectl, HelpListsTheCommandsAndTheExitCodesAndEachCommandItsUsage)
 {
     for (const char* help : {"--help", "-h"}) {
         const ToolRun run = Norvalectl({help});
         EXPECT_EQ(run.exitCode, 0);
-        EXPECT_NE(run.out.find("defaults"), std::string::npos);
+        for (const tools::Command& command : tools::AllCommands())
+            EXPECT_NE(run.out.find("  " + std::string(command.name) + " "), std::string::npos) << command.name;
+        EXPECT_NE(run.out.find("exit codes:\n  0  success\n  1  the mouse"), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("  2  bad use"), std::string::npos) << run.out;
     }
-    const ToolRun run = Norvalectl({"defaults", "--help"});
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(run.out.find("norvalectl defaults --dir DIR"), std::string::npos);
+    for (const tools::Command& command : tools::AllCommands()) {
+        const ToolRun run = Norvalectl({std::string(command.name), "--help"});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out.rfind("usage: norvalectl " + std::string(command.name), 0), 0u) << run.out;
+    }
+    EXPECT_NE(Norvalectl({"defaults", "--help"}).out.find("norvalectl defaults --dir DIR"), std::string::npos);
 }
 
 TEST(Norvalectl, BadCommandLinesFailWithExitCode2)

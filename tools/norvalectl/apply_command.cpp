@@ -3,9 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "device/device_discovery.h"
-#include "emulator/emulated_hid_bus.h"
-#include "emulator/emulated_mouse.h"
+#include "device_session.h"
 #include "encoding/apply_sequence.h"
 #include "macro/macro_image_rebuild.h"
 #include "platform/host_profile_file.h"
@@ -34,7 +32,7 @@ std::optional<ApplyOptions> ParseOptions(Arguments arguments)
             return std::nullopt;
         }
     }
-    if (!options.emulated || options.folder.empty()) return std::nullopt;
+    if (options.folder.empty()) return std::nullopt;
     return options;
 }
 
@@ -66,10 +64,7 @@ std::optional<std::filesystem::path> FirstUnreadableFile(const std::filesystem::
 int RunApplyCommand(Arguments arguments, std::ostream& out, std::ostream& err)
 {
     const auto options = ParseOptions(arguments);
-    if (!options) {
-        err << "usage: " << kApplyCommand.usage << '\n';
-        return kExitFailure;
-    }
+    if (!options) return BadUsage(kApplyCommand, err);
     std::error_code error;
     if (!std::filesystem::is_directory(options->folder, error)) {
         err << "norvalectl apply: no such folder: " << options->folder.string() << '\n';
@@ -80,16 +75,11 @@ int RunApplyCommand(Arguments arguments, std::ostream& out, std::ostream& err)
         return kExitFailure;
     }
 
-    VirtualClock clock;
-    EmulatedMouse mouse(clock);
-    EmulatedHidBus bus;
-    bus.Attach(mouse);
-    DeviceLink link;
-    if (!DiscoverMouse(bus, link)) {
-        err << "norvalectl apply: the emulated mouse was not found\n";
-        return kExitFailure;
-    }
-    mouse.ClearTrace();
+    const ChosenAccess access = ChooseMouseAccess(options->emulated, err);
+    const std::unique_ptr<DeviceSession> session = OpenDeviceSession(access, kApplyCommand.name, err);
+    if (!session) return kExitMouseFailure;
+    EmulatedMouseAccess* const emulated = access.emulated.get();
+    if (emulated) emulated->Mouse().ClearTrace();
 
     StandardFileSystem fileSystem;
     HostProfileFile profiles;
@@ -103,9 +93,18 @@ int RunApplyCommand(Arguments arguments, std::ostream& out, std::ostream& err)
     const std::wstring languageSection(LabelSectionName(UiLanguageFromCode(files.ReadUiLanguageCode())));
     const ButtonCaptions captions{languageSection, files.LoadLabelTexts(languageSection)};
     DeviceStateArea deviceState;
-    EncodeAndApply(ApplyContext{DeviceContext{bus, link, clock}, deviceState, record, files}, captions);
+    // The files are saved only after the last block went through.
+    const auto progress = [&](const std::string& block, std::size_t sent, std::size_t total) {
+        if (session->MouseFailed()) return false;
+        err << "norvalectl apply: sent " << block << " (" << sent << " of " << total << ")\n";
+        return true;
+    };
+    const bool applied = EncodeAndApply({session->Context(), deviceState, record, files}, captions, progress);
+    if (!applied) return MouseStoppedAnswering(kApplyCommand.name, "; the settings files were left as they were", err);
     CommitSettings(record);
+    if (!emulated) return kExitSuccess;
 
+    const EmulatedMouse& mouse = emulated->Mouse();
     for (const std::string& line : mouse.Trace()) out << line << '\n';
     if (!mouse.Violations().empty()) {
         err << "norvalectl apply: the mouse reports " << mouse.Violations().size() << " protocol violations\n";

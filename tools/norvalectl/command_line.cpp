@@ -16,11 +16,15 @@ void PrintHelp(std::ostream& out)
 {
     out << "usage: norvalectl <command> [options]\n"
            "       norvalectl <command> --help\n\n"
-           "Maintains the data files of a Norvale installation.\n\n"
+           "Maintains the data files of a Norvale installation and drives the mouse.\n\n"
            "commands:\n";
     for (const Command& command : AllCommands()) {
         out << "  " << std::left << std::setw(12) << command.name << command.summary << '\n';
     }
+    out << "\nexit codes:\n"
+           "  0  success\n"
+           "  1  the mouse is not there, refused a command or stopped answering\n"
+           "  2  bad use: bad arguments, a missing folder, a file that cannot be read or written\n";
 }
 
 }  // namespace

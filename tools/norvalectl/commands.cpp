@@ -1,6 +1,9 @@
 #include "apply_command.h"
 #include "command.h"
 #include "defaults_command.h"
+#include "info_command.h"
+#include "list_command.h"
+#include "watch_command.h"
 
 namespace norvale::tools {
 
@@ -9,6 +12,9 @@ std::span<const Command> AllCommands()
     static const Command commands[] = {
         kDefaultsCommand,
         kApplyCommand,
+        kListCommand,
+        kInfoCommand,
+        kWatchCommand,
     };
     return commands;
 }

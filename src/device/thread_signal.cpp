@@ -1,4 +1,4 @@
-#include "emulator/thread_signal.h"
+#include "device/thread_signal.h"
 
 namespace norvale {
 
