@@ -36,12 +36,14 @@ public:
     bool Press(ui::Point point);
     // A slider of the page was released at a value; other ids change nothing.
     void SliderChanged(int controlId, int value);
+    // Chooses effect 1 … 4 as its indicator does; a value the page does not
+    // know shows as "Standard".
+    void ChooseEffect(int effect);
 
     const std::array<LightingSliderState, kLightingSliderCount>& Sliders() const { return sliders_; }
     PaintList Paint() const;
 
 private:
-    void ChooseEffect(int effect);
     void ChooseOtherEffect(int effect);
     void DisableOtherGroup();
     void EnableFourthSlider();

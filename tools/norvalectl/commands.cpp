@@ -3,6 +3,8 @@
 #include "defaults_command.h"
 #include "info_command.h"
 #include "list_command.h"
+#include "set_command.h"
+#include "show_command.h"
 #include "watch_command.h"
 
 namespace norvale::tools {
@@ -11,6 +13,8 @@ std::span<const Command> AllCommands()
 {
     static const Command commands[] = {
         kDefaultsCommand,
+        kShowCommand,
+        kSetCommand,
         kApplyCommand,
         kListCommand,
         kInfoCommand,
