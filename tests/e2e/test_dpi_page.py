@@ -2,7 +2,9 @@
 slider change the settings, and Apply sends what the host tool sends for
 the saved files."""
 
-from main_window import apply_operations, centre, column_header_rect, oracle_operations, settle
+from PIL import Image
+
+from main_window import apply_operations, centre, column_header_rect, oracle_operations, settle, until
 from wine_session import wait_until
 
 # The DPI page lies under its header, at the column's (0, 22); stages are
@@ -26,6 +28,42 @@ def slider(stage, y):
 
 def record(staging):
     return (staging / "config0.bin").read_bytes()[SETTINGS:]
+
+
+def window_box(display, window):
+    """An X window's place on the screen: left, top, right, bottom. The
+    pointer finds its corner: the position xdotool reports for a window
+    inside Wine's desktop is not the one on the screen."""
+    display.run("xdotool", "mousemove", "--window", str(window), "0", "0")
+    pointer = dict(line.split("=") for line in display.run("xdotool", "getmouselocation", "--shell").stdout.split())
+    geometry = dict(line.split("=") for line in
+                    display.run("xdotool", "getwindowgeometry", "--shell", str(window)).stdout.split())
+    x, y = int(pointer["X"]), int(pointer["Y"])
+    return x, y, x + int(geometry["WIDTH"]), y + int(geometry["HEIGHT"])
+
+
+def window_image(display, window, shot):
+    """The pixels of an X window, as bytes."""
+    display.screenshot(shot)
+    return Image.open(shot).convert("RGB").crop(window_box(display, window)).tobytes()
+
+
+def pure_blue_centre(display, window, shot):
+    """The screen point in the middle of the window's pure blue."""
+    display.screenshot(shot)
+    box = window_box(display, window)
+    image = Image.open(shot).convert("RGB").crop(box)
+    blue = [(x, y) for x in range(image.width) for y in range(image.height)
+            if (lambda r, g, b: r < 16 and g < 16 and b > 240)(*image.getpixel((x, y)))]
+    assert blue, f"the colour dialog at {box} shows no pure blue"
+    return box[0] + sum(x for x, _ in blue) // len(blue), box[1] + sum(y for _, y in blue) // len(blue)
+
+
+def painted_alike(display, window, shot):
+    """The window's pixels once two looks half a second apart agree; None before."""
+    first = window_image(display, window, shot)
+    settle()
+    return first if window_image(display, window, shot) == first else None
 
 
 def open_dpi_page(main):
@@ -74,9 +112,17 @@ def test_a_colour_chosen_in_the_colour_dialog_reaches_the_profile_image(
     main.click(*on_page(30, 220))  # the first stage's swatch
     dialog = wait_until(lambda: display.windows(name="^Color$"), 10)
     assert dialog, "no colour dialog"
+    shot = tmp_path / "colour-dialog.png"
+    looks = wait_until(lambda: painted_alike(display, dialog[0], shot), 10)
+    assert looks, "the colour dialog does not come to rest"
     screenshot("colour-dialog")
-    # The bright blue of the basic colours (fourth row, fifth column), then OK.
-    display.run("xdotool", "mousemove", "--window", str(dialog[0]), "122", "112", "click", "1")
+    # The bright blue of the basic colours, then OK. The choice draws a frame
+    # round the colour; Wine may drop a click that comes while it still
+    # activates the dialog.
+    blue = pure_blue_centre(display, dialog[0], shot)
+    chosen = until(lambda: display.run("xdotool", "mousemove", *map(str, blue), "click", "1"),
+                   lambda: window_image(display, dialog[0], shot) != looks, timeout=3)
+    assert chosen, "the click on the colour did not reach the dialog"
     display.run("xdotool", "key", "Return")
     assert wait_until(lambda: not display.windows(name="^Color$"), 5)
     settle()

@@ -24,7 +24,8 @@ void PrintHelp(std::ostream& out)
     out << "\nexit codes:\n"
            "  0  success\n"
            "  1  the mouse is not there, refused a command or stopped answering\n"
-           "  2  bad use: bad arguments, a missing folder, a file that cannot be read or written\n";
+           "  2  bad use: bad arguments, a refused value, a missing folder, a file that cannot be\n"
+           "     read or written\n";
 }
 
 }  // namespace
