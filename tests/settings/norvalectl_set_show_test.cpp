@@ -246,6 +246,15 @@ TEST_F(NorvalectlSetTest, TheProfileChosenIsTheOneTheNextSetAndTheUtilityUse)
     EXPECT_EQ(profileNumber, 0);
 }
 
+TEST_F(NorvalectlSetTest, AProfileWithoutItsSettingsFileIsNotReportedAsChanged)
+{
+    std::filesystem::remove(folder.path() / "config0.bin");
+    const ToolRun run = Set("dpi.1", "800");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_THAT(run.err, HasSubstr("no settings file"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "config0.bin"));
+}
+
 TEST_F(NorvalectlSetTest, AMissingFolderIsBadUse)
 {
     const ToolRun run = Norvalectl({"set", "--dir", Folder() + "/missing", "dpi.1", "800"});

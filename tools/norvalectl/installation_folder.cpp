@@ -55,7 +55,6 @@ void InstallationFolder::Save()
 {
     files.SaveSettings();
     files.SaveLabelTexts(captions.languageSection, captions.captions);
-    CommitSettings(record);
 }
 
 std::unique_ptr<InstallationFolder> OpenInstallationFolder(const std::filesystem::path& folder,

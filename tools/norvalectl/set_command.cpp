@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <variant>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 #include "macro/macro_store_file.h"
 #include "pages/lighting_page_layout.h"
 #include "pages/lighting_page_model.h"
+#include "platform/native_path.h"
 #include "settings/button_function_kind.h"
 #include "settings/profile_list.h"
 #include "setting_words.h"
@@ -29,8 +31,8 @@ namespace {
 // Why a value was refused; nothing when it was taken.
 using Refusal = std::optional<std::string>;
 
-// The number in a key ("dpi.3" → 3), 1 … 7, counted from 1 as the user
-// sees stages and rows.
+// Changes one setting; `number` is the stage or row of the key ("dpi.3" →
+// 3), counted from 1 as the user sees them, and 0 for keys without one.
 using Setter = Refusal (*)(InstallationFolder& installation, int number, std::string_view value);
 
 struct SettingKey {
@@ -293,6 +295,14 @@ int RunSetCommand(Arguments arguments, std::ostream& out, std::ostream& err)
     }
     const auto installation = OpenInstallationFolder(folder, kSetCommand.name, err);
     if (!installation) return kExitFailure;
+    // Saving skips a profile whose settings file is missing; say so rather
+    // than report a change that was never stored.
+    const std::filesystem::path settingsFile = NativePath(installation->files.settingsFilePath());
+    std::error_code error;
+    if (setting->changesProfileFiles && !std::filesystem::is_regular_file(settingsFile, error)) {
+        err << "norvalectl set: the current profile has no settings file " << settingsFile.string() << '\n';
+        return kExitFailure;
+    }
 
     if (const Refusal refusal = setting->set(*installation, number, value)) {
         err << "norvalectl set: " << key << " " << value << " refused: " << *refusal << '\n';

@@ -1,7 +1,7 @@
 #include "show_command.h"
 
+#include <algorithm>
 #include <iomanip>
-#include <sstream>
 
 #include "button_functions.h"
 #include "device_session.h"
