@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <variant>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,14 @@ std::string Joined(const std::vector<std::string>& words)
     std::string text;
     for (const std::string& word : words) text += (text.empty() ? "" : ", ") + word;
     return text;
+}
+
+// Names as a refusal lists them: each in quotes, separated by commas.
+std::vector<std::string> Quoted(std::span<const std::wstring> names)
+{
+    std::vector<std::string> quoted;
+    for (const std::wstring& name : names) quoted.push_back('"' + Utf8(name) + '"');
+    return quoted;
 }
 
 Refusal SetDpiValue(InstallationFolder& installation, int stage, std::string_view value)
@@ -133,8 +142,9 @@ Refusal SetAngleSnapping(InstallationFolder& installation, int, std::string_view
 
 std::string AllowedFunctions()
 {
-    std::vector<std::string> names;
-    for (const CatalogueFunction& function : CatalogueFunctions()) names.push_back('"' + Utf8(function.name) + '"');
+    std::vector<std::wstring> functions;
+    for (const CatalogueFunction& function : CatalogueFunctions()) functions.push_back(function.name);
+    std::vector<std::string> names = Quoted(functions);
     names.push_back("key:NAME");
     names.push_back("macro:NAME[:once|until-pressed|while-held]");
     return "a button's function is one of " + Joined(names);
@@ -157,10 +167,8 @@ std::variant<MacroChoice, std::string> ParseMacroChoice(const std::vector<std::w
     }
     const auto found = std::ranges::find(names, name);
     if (found == names.end()) {
-        std::vector<std::string> stored;
-        for (const std::wstring& each : names) stored.push_back('"' + Utf8(each) + '"');
         return "no macro is named \"" + Utf8(name) + "\"; the store holds " +
-               (stored.empty() ? std::string("none") : Joined(stored));
+               (names.empty() ? std::string("none") : Joined(Quoted(names)));
     }
     choice.position = static_cast<int>(found - names.begin());
     choice.name = *found;
@@ -180,7 +188,9 @@ Refusal SetButton(InstallationFolder& installation, int row, std::string_view va
     std::vector<std::wstring> macroNames;
     if (text.starts_with(L"key:")) {
         const std::wstring keyName = text.substr(4);
-        if (KeyNameToUsage(keyName) == 0) return "no key is named \"" + Utf8(keyName) + "\" (names as the key dialog shows them: A, F5, Num Enter ...)";
+        if (KeyNameToUsage(keyName) == 0) {
+            return "no key is named \"" + Utf8(keyName) + "\" (names as the key dialog shows them: A, F5, Num Enter ...)";
+        }
         caption = AssignKeyboardKey(assigned, button, keyName, language);
     } else if (text.starts_with(L"macro:")) {
         const MacroStoreFile store(installation.files.macroStorePath(), installation.profiles,
@@ -214,10 +224,9 @@ Refusal SetProfile(InstallationFolder& installation, int, std::string_view value
     auto position = std::ranges::find(names, name) - names.begin();
     if (position == std::ssize(names)) {
         const auto number = ParseNumber(value);
-        std::vector<std::string> quoted;
-        for (const std::wstring& each : names) quoted.push_back('"' + Utf8(each) + '"');
         if (!number || *number < 1 || *number > std::ssize(names)) {
-            return "a profile is one of " + Joined(quoted) + " or its position 1 to " + std::to_string(names.size());
+            return "a profile is one of " + Joined(Quoted(names)) + " or its position 1 to " +
+                   std::to_string(names.size());
         }
         position = *number - 1;
     }
